@@ -1,0 +1,57 @@
+#pragma once
+// The state of the quest catalogue for one run: what the two files held, the
+// category chooser's entries and the rows of the quest list. A plain value;
+// the functions declared in the other headers of this folder work on it.
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace kestrow {
+
+struct ChooserEntry {
+    std::string text;  // display text, code page 932, "<BR>" already a line break
+    int code = 0;      // category code: an area code or 91000 to 99000
+    bool operator==(const ChooserEntry&) const = default;
+};
+
+// One row of the quest list: which held quest line it shows and its icon.
+struct Row {
+    std::uint32_t line = 0;  // index into Catalogue::quest_lines
+    std::uint8_t icon = 0;   // 0 to 7
+    bool operator==(const Row&) const = default;
+};
+
+// Area names by the decimal value of bytes 1 and 2 of an area line, which is
+// -9 to 99. The last area line in sorted order wins.
+struct AreaNames {
+    static constexpr int lowest = -9;
+    std::array<std::string, 109> names{};
+};
+
+struct Catalogue {
+    std::filesystem::path clear_file_path;
+    std::vector<std::string> clear_keys;   // sorted by collate_less, duplicates kept
+    std::vector<std::string> area_lines;   // data-file order, as read
+    std::vector<std::string> quest_lines;  // data-file order, "," and the clear flag appended
+    std::vector<std::string> area_list;    // area lines, sorted by collate_less
+    std::vector<ChooserEntry> chooser;
+    int selected_entry = -1;               // chooser index, -1 for none
+    std::string search_text;               // last non-empty search text
+    std::vector<Row> rows;                 // the shown lines, in row order
+    AreaNames area_names;
+
+    // Clear keys read from the clear file that no quest line carries. Save
+    // writes them back so that a different catalogue never erases progress.
+    std::vector<std::string> kept_keys;
+    // The clear file exists but could not be read: saving over it would
+    // replace progress that was never loaded.
+    bool clear_file_unreadable = false;
+};
+
+inline constexpr char cleared_flag = '1';
+inline constexpr char not_cleared_flag = '0';
+
+}  // namespace kestrow

@@ -1,0 +1,19 @@
+#pragma once
+// The Copy text and the Find step.
+
+#include <string>
+#include <string_view>
+
+#include "catalogue.h"
+
+namespace kestrow {
+
+// Every shown held line followed by CR LF, each comma turned into a tab.
+std::string copy_text(const Catalogue& state);
+
+// With a non-empty text: keeps it as the search text and, when the chooser has
+// a search entry, relabels it "検索結果「text」", selects it and shows its rows.
+// Returns whether the search entry was found. An empty text changes nothing.
+bool find(Catalogue& state, std::string_view text);
+
+}  // namespace kestrow

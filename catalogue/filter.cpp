@@ -1,0 +1,78 @@
+#include "filter.h"
+
+#include <algorithm>
+#include <string>
+
+#include "bytes.h"
+#include "cp932_text.h"
+#include "field.h"
+#include "rows.h"
+
+namespace kestrow {
+
+int selected_code(const Catalogue& state) {
+    if (state.selected_entry < 0 || state.selected_entry >= static_cast<int>(state.chooser.size())) return -1;
+    return state.chooser[static_cast<std::size_t>(state.selected_entry)].code;
+}
+
+std::string name_head(std::string_view line) {
+    // Each marker before byte 12 shortens the text by two bytes, and at most
+    // three fit there, so 24 stored bytes always cover the first twelve.
+    std::string head = replace_all(left(raw_field(line, 2), 24), cp932::line_break_marker, cp932::crlf);
+    head.resize(std::min<std::size_t>(head.size(), 12));
+    return head;
+}
+
+namespace {
+
+bool name_passes(int code, std::string_view name) {
+    switch (code) {
+        case category::job: return mid(name, 3, 6) == cp932::job;
+        case category::af: return mid(name, 3, 2) == "AF";
+        case category::ws: return mid(name, 1, 2) == "WS";
+        case category::enm: return mid(name, 1, 3) == "ENM";
+        default: return false;
+    }
+}
+
+}  // namespace
+
+std::vector<std::uint32_t> filter_lines(const Catalogue& state, int code) {
+    std::vector<std::uint32_t> result;
+    const std::string text = std::to_string(code);
+    const std::string_view prefix = left(text, 2);
+    const auto& lines = state.quest_lines;
+    const auto count = static_cast<std::uint32_t>(lines.size());
+
+    if (prefix.front() != '9') {
+        for (std::uint32_t i = 0; i < count; ++i)
+            if (left(lines[i], 2) == prefix) result.push_back(i);
+        return result;
+    }
+    if (code == category::cleared || code == category::not_cleared) {
+        const char wanted = code == category::cleared ? cleared_flag : not_cleared_flag;
+        for (std::uint32_t i = 0; i < count; ++i)
+            if (lines[i].back() == wanted && raw_field(lines[i], 2).substr(0, 1) != "[") result.push_back(i);
+        return result;
+    }
+    if (code == category::search) {
+        if (state.search_text.empty()) return result;
+        for (std::uint32_t i = 0; i < count; ++i)
+            if (contains(lines[i], state.search_text)) result.push_back(i);
+        return result;
+    }
+    if (code == category::job || code == category::af || code == category::ws || code == category::enm) {
+        for (std::uint32_t i = 0; i < count; ++i)
+            if (name_passes(code, name_head(lines[i]))) result.push_back(i);
+    }
+    return result;
+}
+
+void apply_filter(Catalogue& state) { build_rows(state, filter_lines(state, selected_code(state))); }
+
+void select_entry(Catalogue& state, int index) {
+    state.selected_entry = (index >= 0 && index < static_cast<int>(state.chooser.size())) ? index : -1;
+    apply_filter(state);
+}
+
+}  // namespace kestrow

@@ -1,0 +1,31 @@
+#pragma once
+// The sentences with which the program reports a failure (UTF-8). Each is
+// shown followed by the path concerned.
+
+#include <string_view>
+
+namespace kestrow {
+
+enum class Message {
+    DataFileMissing,
+    DataFileUnreadable,
+    ClearFileUnreadable,
+    SaveRefusedUnreadClearFile,
+    SaveCannotOpen,
+    SaveCannotWrite,
+};
+
+constexpr std::string_view message_text(Message m) {
+    switch (m) {
+        case Message::DataFileMissing: return "データファイルが見つかりません。\n\n";
+        case Message::DataFileUnreadable: return "データファイルを読み込めません。\n\n";
+        case Message::ClearFileUnreadable: return "クリア済みリストを読み込めません。\n\n";
+        case Message::SaveRefusedUnreadClearFile:
+            return "クリア済みリストを読み込めなかったため、上書き保存しません。\n\n";
+        case Message::SaveCannotOpen: return "保存用ファイルを開けません。\n\n";
+        case Message::SaveCannotWrite: return "保存用ファイルに書き込めません。\n\n";
+    }
+    return {};
+}
+
+}  // namespace kestrow

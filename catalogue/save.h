@@ -1,0 +1,38 @@
+#pragma once
+// Writing ClrList.txt: the Codes of all cleared quests, sorted, CR LF after each.
+
+#include <string>
+#include <string_view>
+
+#include "catalogue.h"
+#include "messages.h"
+
+namespace kestrow {
+
+// Where the bytes go. The real one replaces the file atomically (temporary
+// file, flush, rename); a failing step leaves the old file as it was.
+class ClearFileSink {
+public:
+    virtual ~ClearFileSink() = default;
+    virtual bool open() = 0;  // false: the file cannot be created or replaced
+    virtual bool write(std::string_view bytes) = 0;
+    virtual bool commit() = 0;  // make the new content the file's
+};
+
+enum class SaveOutcome { Saved, RefusedUnreadClearFile, CannotOpen, CannotWrite };
+
+// The message that reports a failed save; Saved has none.
+Message save_message(SaveOutcome outcome);
+
+// Rebuilds the clear keys from the clear flags (plus the kept keys of codes
+// that no quest line carries) in sorted order.
+void rebuild_clear_keys(Catalogue& state);
+
+// The file's content for the current clear keys.
+std::string clear_file_bytes(const Catalogue& state);
+
+// Rebuilds the clear keys and writes them through sink. Only Saved means the
+// file holds the player's progress; every other outcome left it unchanged.
+SaveOutcome save_clear_file(Catalogue& state, ClearFileSink& sink);
+
+}  // namespace kestrow

@@ -1,0 +1,192 @@
+// kestrow-cli: the catalogue from the command line, for scripts and for
+// checking a catalogue without the window.
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "catalogue/area_index.h"
+#include "catalogue/bytes.h"
+#include "catalogue/clear_state.h"
+#include "catalogue/copy_find.h"
+#include "catalogue/field.h"
+#include "catalogue/filter.h"
+#include "catalogue/loader.h"
+#include "catalogue/rows.h"
+#include "catalogue/save.h"
+#include "shell/platform/clear_file_writer.h"
+#include "shell/platform/cp932_codec.h"
+
+namespace {
+
+using namespace kestrow;
+
+constexpr int exit_ok = 0;
+constexpr int exit_file_error = 1;
+constexpr int exit_usage = 2;
+
+constexpr const char* usage_text =
+    "Usage: kestrow-cli [--dir DIR] [--cp932] COMMAND [ARGUMENT]\n"
+    "\n"
+    "Reads Kestrow.txt and ClrList.txt from DIR (default: the folder of this program).\n"
+    "\n"
+    "Commands:\n"
+    "  categories      the category chooser's entries: code, a tab, the text\n"
+    "  list CODE       the rows of category CODE: icon index, a tab, the seven columns\n"
+    "  search TEXT     search for TEXT, then the rows as 'list' prints them\n"
+    "  copy CODE       the text that Copy puts on the clipboard for category CODE\n"
+    "  tick CODE       mark every quest with Code CODE cleared, then save ClrList.txt\n"
+    "  untick CODE     mark every quest with Code CODE not cleared, then save\n"
+    "\n"
+    "Options:\n"
+    "  --dir DIR       the folder that holds the two files\n"
+    "  --cp932         write code page 932 bytes instead of UTF-8\n"
+    "  --help          show this text\n"
+    "\n"
+    "Inside a cell a line break is written as the two characters \\n.\n"
+    "Exit status: 0 success, 1 a file could not be read or written, 2 usage error.\n";
+
+struct Output {
+    bool raw = false;
+    void write(std::string_view cp932_bytes) const {
+        if (raw) {
+            std::fwrite(cp932_bytes.data(), 1, cp932_bytes.size(), stdout);
+        } else {
+            const QByteArray utf8 = from_cp932(cp932_bytes).toUtf8();
+            std::fwrite(utf8.constData(), 1, static_cast<std::size_t>(utf8.size()), stdout);
+        }
+    }
+};
+
+void report(Message message, const std::filesystem::path& path) {
+    const QByteArray text = (QString::fromUtf8(message_text(message).data(),
+                                               static_cast<qsizetype>(message_text(message).size())) +
+                             to_qstring(path))
+                                .toUtf8();
+    std::fprintf(stderr, "%s\n", text.constData());
+}
+
+int usage_error(const char* what) {
+    std::fprintf(stderr, "kestrow-cli: %s\n\n%s", what, usage_text);
+    return exit_usage;
+}
+
+std::optional<int> parse_code(const QString& text) {
+    bool ok = false;
+    const int code = text.toInt(&ok);
+    if (!ok) return std::nullopt;
+    return code;
+}
+
+// One row per output line: a line break inside a cell becomes the two characters \n.
+std::string cell_for_output(std::string_view cell) { return replace_all(cell, "\r\n", "\\n"); }
+
+void print_rows(const Catalogue& state, const Output& out) {
+    for (std::size_t row = 0; row < state.rows.size(); ++row) {
+        std::string line = std::to_string(state.rows[row].icon);
+        for (int column = 0; column < column_count; ++column) {
+            line.push_back('\t');
+            line.append(cell_for_output(cell_text(state, row, column)));
+        }
+        line.push_back('\n');
+        out.write(line);
+    }
+}
+
+void show_category(Catalogue& state, int code) {
+    for (std::size_t i = 0; i < state.chooser.size(); ++i) {
+        if (state.chooser[i].code == code) {
+            select_entry(state, static_cast<int>(i));
+            return;
+        }
+    }
+    build_rows(state, filter_lines(state, code));
+}
+
+int run(const QStringList& args) {
+    std::filesystem::path dir = to_path(QCoreApplication::applicationDirPath());
+    Output out;
+    QStringList words;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == "--help" || a == "-h") {
+            std::fputs(usage_text, stdout);
+            return exit_ok;
+        }
+        if (a == "--cp932") {
+            out.raw = true;
+        } else if (a == "--dir") {
+            if (++i >= args.size()) return usage_error("--dir needs a folder");
+            dir = to_path(args[i]);
+        } else if (a.startsWith("--") && words.isEmpty()) {
+            return usage_error(("unknown option " + a).toLocal8Bit().constData());
+        } else {
+            words << a;
+        }
+    }
+    if (words.isEmpty()) return usage_error("no command given");
+    const QString command = words.front();
+    static const QStringList known{"categories", "list", "search", "copy", "tick", "untick"};
+    if (!known.contains(command)) return usage_error(("unknown command " + command).toLocal8Bit().constData());
+    const bool needs_argument = command != "categories";
+    if (needs_argument && words.size() != 2) return usage_error("this command takes exactly one argument");
+    if (!needs_argument && words.size() != 1) return usage_error("categories takes no argument");
+
+    Catalogue state;
+    const LoadReport load = load_catalogue(state, dir);
+    for (const auto& notice : load.notices) report(notice.message, notice.path);
+    fill_category_chooser(state);
+    int status = load.notices.empty() ? exit_ok : exit_file_error;
+
+    if (command == "categories") {
+        for (const auto& entry : state.chooser)
+            out.write(std::to_string(entry.code) + "\t" + cell_for_output(entry.text) + "\n");
+        return status;
+    }
+    if (command == "search") {
+        // A text with no code page 932 form can be in no line: it finds nothing.
+        if (const auto text = to_cp932(words[1])) find(state, *text);
+        else state.rows.clear();
+        print_rows(state, out);
+        return status;
+    }
+    const auto code = command == "tick" || command == "untick" ? std::optional<int>(0) : parse_code(words[1]);
+    if (!code) return usage_error("CODE must be a whole number");
+    if (command == "list") {
+        show_category(state, *code);
+        print_rows(state, out);
+        return status;
+    }
+    if (command == "copy") {
+        show_category(state, *code);
+        out.write(copy_text(state));
+        return status;
+    }
+    {
+        if (!load.data_loaded) return exit_file_error;
+        const auto quest_code = to_cp932(words[1]);
+        const int new_state = command == "tick" ? 1 : 0;
+        CurrentQuest quest;
+        quest.code = quest_code.value_or(std::string());
+        quest.cleared = 1 - new_state;
+        bool carried = false;
+        for (const auto& line : state.quest_lines) carried = carried || (quest_code && field(line, 1) == quest.code);
+        if (!carried) return usage_error("no quest carries that Code");
+        update_clear_state(state, quest, new_state, -1);
+        const SaveOutcome saved = save_clear_file_to_disk(state);
+        if (saved != SaveOutcome::Saved) {
+            report(save_message(saved), state.clear_file_path);
+            return exit_file_error;
+        }
+    }
+    return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    return run(QCoreApplication::arguments());
+}

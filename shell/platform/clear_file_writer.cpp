@@ -1,0 +1,50 @@
+#include "clear_file_writer.h"
+
+#include <QFileInfo>
+
+namespace kestrow {
+
+ClearFileWriter::ClearFileWriter(const QString& path) : file_(path) {}
+
+bool ClearFileWriter::open() {
+    // QSaveFile would replace a read-only file by renaming over it; the old
+    // program refused to open such a file, and so do we.
+    const QFileInfo target(file_.fileName());
+    if (target.exists() && (!target.isFile() || !target.isWritable())) return false;
+    return file_.open(QIODevice::WriteOnly);
+}
+
+bool ClearFileWriter::write(std::string_view bytes) {
+    const auto size = static_cast<qint64>(bytes.size());
+    // Push the bytes out of Qt's buffer now: QSaveFile::commit() does not notice
+    // a failure of its own final flush and would rename a truncated file (a full
+    // disk) over the old one.
+    if (file_.write(bytes.data(), size) == size && file_.flush()) return true;
+    file_.cancelWriting();
+    return false;
+}
+
+bool ClearFileWriter::commit() { return file_.commit(); }
+
+SaveOutcome save_clear_file_to_disk(Catalogue& state) {
+    ClearFileWriter writer(to_qstring(state.clear_file_path));
+    return save_clear_file(state, writer);
+}
+
+QString to_qstring(const std::filesystem::path& path) {
+#ifdef _WIN32
+    return QString::fromStdWString(path.native());
+#else
+    return QString::fromLocal8Bit(path.native());
+#endif
+}
+
+std::filesystem::path to_path(const QString& path) {
+#ifdef _WIN32
+    return std::filesystem::path(path.toStdWString());
+#else
+    return std::filesystem::path(path.toLocal8Bit().toStdString());
+#endif
+}
+
+}  // namespace kestrow
