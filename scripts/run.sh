@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and shows the bundled sample catalogue
-# with the command-line companion (scripts/run.sh list 11000).
+# Installs what is missing, builds, and opens the window on the sample
+# catalogue beside the program. With arguments, runs the command-line
+# companion on the bundled sample instead (scripts/run.sh list 11000).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh
-exec build/bin/kestrow-cli --dir res/sample "${@:-categories}"
+if [ $# -gt 0 ]; then
+  exec build/bin/kestrow-cli --dir res/sample "$@"
+fi
+exec build/bin/kestrow

@@ -1,0 +1,47 @@
+#pragma once
+// The search dialog: one text box, OK and Cancel. While the box has the
+// focus the input method is on and in kana mode; when the box loses it the
+// earlier modes come back and the input method is switched off.
+
+#include <QDialog>
+#include <memory>
+
+#include "platform/input_method.h"
+
+class QLineEdit;
+
+class CFindDlg final : public QDialog {
+    Q_OBJECT
+public:
+    explicit CFindDlg(QWidget* parent = nullptr);
+    ~CFindDlg() override;
+
+    // Set by the opener before DoModal; the box's text after Accepted (an
+    // empty text is possible).
+    QString text() const { return text_; }
+    void setText(const QString& text) { text_ = text; }
+
+    // The input method to switch; by default the window's own, taken when the
+    // dialog starts.
+    void setInputMethod(std::unique_ptr<kestrow::InputMethod> inputMethod);
+
+    int DoModal();
+    int OnInitDialog();
+    void OnOK();
+
+    // The box gained or lost the keyboard focus.
+    void OnSetFocusEdit();
+    void OnKillFocusEdit();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void UpdateData(bool saveAndValidate);
+
+    QLineEdit* edit_;
+    QString text_;
+    std::unique_ptr<kestrow::InputMethod> inputMethod_;
+    kestrow::InputMethod::Modes savedModes_;
+    bool switchedOn_ = false;
+};

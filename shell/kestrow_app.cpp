@@ -1,0 +1,52 @@
+#include "kestrow_app.h"
+
+#include <QAction>
+#include <QApplication>
+
+#include "about_dlg.h"
+#include "kestrow_doc.h"
+#include "kestrow_view.h"
+#include "main_frame.h"
+#include "platform/session_end.h"
+#include "resources.h"
+
+using namespace kestrow;
+
+namespace {
+QString utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+}  // namespace
+
+CKestrowApp::CKestrowApp(std::filesystem::path dataDir, QObject* parent)
+    : QObject(parent), dataDir_(std::move(dataDir)), doc_(new CKestrowDoc(this)) {}
+
+CKestrowApp::~CKestrowApp() { delete frame_.data(); }
+
+bool CKestrowApp::InitInstance(int nCmdShow) {
+    QCoreApplication::setOrganizationName(utf8(res::profile_organization));
+    QCoreApplication::setApplicationName(utf8(res::profile_application));
+
+    auto* frame = new CMainFrame(doc_);
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    frame_ = frame;
+    auto* view = new CKestrowView(doc_, dataDir_, frame);
+    view_ = view;
+    frame->setCentralWidget(view);
+    view->bindCommands({frame->action(res::ID_FILE_SAVE), frame->action(res::ID_EDIT_COPY),
+                        frame->action(res::ID_CHANGE), frame->action(res::ID_EDIT_FIND)});
+    connect(frame->action(res::ID_APP_ABOUT), &QAction::triggered, this, &CKestrowApp::OnAppAbout);
+    on_session_end(frame, {[this] { return doc_->modifiedMark() != 0; },
+                           [frame] { return frame->OnQueryEndSession(); }});
+
+    if (!doc_->OnNewDocument()) return false;
+    view->OnInitialUpdate();
+    frame->ActivateFrame(nCmdShow);
+    return true;
+}
+
+CMainFrame* CKestrowApp::mainFrame() const { return frame_.data(); }
+CKestrowView* CKestrowApp::view() const { return view_.data(); }
+
+void CKestrowApp::OnAppAbout() {
+    CAboutDlg dlg(frame_);
+    dlg.exec();
+}

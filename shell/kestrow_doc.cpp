@@ -1,0 +1,23 @@
+#include "kestrow_doc.h"
+
+#include "platform/message_box.h"
+#include "resources.h"
+
+CKestrowDoc::CKestrowDoc(QObject* parent) : QObject(parent) {}
+
+bool CKestrowDoc::OnNewDocument() {
+    setModifiedMark(0);
+    return true;
+}
+
+void CKestrowDoc::setModifiedMark(int mark) {
+    if (mark == modifiedMark_) return;
+    modifiedMark_ = mark;
+    emit modifiedMarkChanged(mark);
+}
+
+bool CKestrowDoc::CanCloseFrame(QWidget* frame) {
+    if (!modifiedMark_) return true;
+    const auto text = kestrow::res::close_prompt;
+    return kestrow::MsgBox::askYesNo(frame, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}

@@ -1,0 +1,118 @@
+#pragma once
+// The main view: a form with the category chooser and the quest list. It
+// owns the catalogue for the whole run, turns the user's commands into
+// catalogue calls and shows their results.
+
+#include <QWidget>
+#include <filesystem>
+
+#include "catalogue/catalogue.h"
+#include "catalogue/current_quest.h"
+#include "catalogue/loader.h"
+
+class QAction;
+class QComboBox;
+class QKeyEvent;
+class QTreeView;
+class CKestrowDoc;
+
+namespace kestrow {
+class QuestListModel;
+class Profile;
+}  // namespace kestrow
+
+// The quest detail dialog's outer rectangle in screen pixels.
+struct DialogGeometry {
+    int left = 184;
+    int top = 178;
+    int width = 644;
+    int height = 421;
+    bool operator==(const DialogGeometry&) const = default;
+};
+
+// The frame's actions whose availability and handling the view decides.
+struct ViewCommands {
+    QAction* save = nullptr;
+    QAction* copy = nullptr;
+    QAction* change = nullptr;
+    QAction* find = nullptr;
+};
+
+class CKestrowView final : public QWidget {
+    Q_OBJECT
+public:
+    CKestrowView(CKestrowDoc* doc, std::filesystem::path dataDir, QWidget* parent = nullptr);
+    ~CKestrowView() override;
+
+    void bindCommands(const ViewCommands& commands);
+
+    // Sets up the quest list, reads the profile, loads the catalogue and fills
+    // the category chooser. Once, before the frame is first shown.
+    void OnInitialUpdate();
+
+    // The form's own size; the frame shrinks to it until a placement is stored.
+    QSize sizeHint() const override;
+
+    // Availability of the commands: an update handler only ever disables.
+    bool OnUpdateChange() const;
+    bool OnUpdateEditCopy() const;
+    bool OnUpdateFileSave() const;
+
+    void OnFileSave();
+    void OnEditCopy();
+    void OnChange();
+    void OnEditFind();
+    void OnDblclkQuestList();
+    void OnCategoryChosen(int index);
+
+    // The quest detail dialog's side of the view. The current quest is the
+    // selected row's fields, copied out when the dialog opens or steps.
+    kestrow::CurrentQuest& currentQuest() { return quest_; }
+    bool LoadCurrentQuest();
+    void SelectNextRow();
+    void SelectPreviousRow();
+    // Applies a cleared tick to the current quest and shows the result: the
+    // rows rebuilt, the selection kept by the catalogue's rule, the topmost
+    // row back at the top, the document marked modified when a flag changed.
+    bool UpdateClearState(int new_state);
+    // The selected row of the quest list, -1 for none, and the row count.
+    int selectedRow() const;
+    int rowCount() const;
+
+    kestrow::Catalogue& catalogue() { return state_; }
+    const kestrow::Catalogue& catalogue() const { return state_; }
+    DialogGeometry& dialogGeometry() { return geometry_; }
+    CKestrowDoc* document() const { return doc_; }
+    QTreeView* questList() const { return questList_; }
+    QComboBox* categoryChooser() const { return categoryChooser_; }
+    kestrow::QuestListModel* questListModel() const { return model_; }
+
+    // Refreshes the enabled state of the bound commands.
+    void updateCommands();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void OnSize(int type, int cx, int cy);
+    void OnDestroy();
+    void fitParentFrame();
+    void buildImageList();
+    void readProfile(kestrow::Profile& profile);
+    void showNotices(const kestrow::LoadReport& report);
+    void fillCategoryChooser();
+    bool PreTranslateMessage(const QKeyEvent* key);
+    void selectRow(int row);
+
+    kestrow::Catalogue state_;
+    CKestrowDoc* doc_;
+    std::filesystem::path dataDir_;
+    int initialised_ = 0;
+    DialogGeometry geometry_;
+    kestrow::CurrentQuest quest_;
+    ViewCommands commands_;
+    QComboBox* categoryChooser_;
+    QTreeView* questList_;
+    kestrow::QuestListModel* model_;
+};

@@ -1,0 +1,58 @@
+// The program: checks what it can before the toolkit starts, then runs the
+// main window on the data folder.
+
+#include <QApplication>
+#include <QTimer>
+#include <chrono>
+#include <cstdio>
+
+#include "command_line.h"
+#include "dialog_units.h"
+#include "kestrow_app.h"
+#include "platform/clear_file_writer.h"
+#include "platform/message_box.h"
+
+int main(int argc, char** argv) {
+    const auto started = std::chrono::steady_clock::now();
+    const auto environment = [](const char* name) { return qEnvironmentVariable(name); };
+    if (!kestrow::display_available(environment, argc, argv)) {
+        std::fputs(kestrow::no_display_text(QString::fromLocal8Bit(argv[0])).toLocal8Bit().constData(), stderr);
+        return 1;
+    }
+
+    QApplication app(argc, argv);
+    kestrow::install_font_substitutes();
+
+    const auto request =
+        kestrow::parse_command_line(QCoreApplication::arguments().mid(1), QCoreApplication::applicationDirPath());
+    switch (request.kind) {
+        case kestrow::StartRequest::Kind::Help:
+            std::fputs((kestrow::usage_text({}) + u'\n').toLocal8Bit().constData(), stdout);
+            return 0;
+        case kestrow::StartRequest::Kind::Usage: {
+            const QString text = kestrow::usage_text(request.problem);
+            std::fputs((text + u'\n').toLocal8Bit().constData(), stderr);
+            // Someone who started the program from a desktop icon sees no
+            // terminal; on a platform without a screen nobody could close a box.
+            const QString platform = QGuiApplication::platformName();
+            if (platform != u"offscreen" && platform != u"minimal") kestrow::MsgBox::error(nullptr, text);
+            return 2;
+        }
+        case kestrow::StartRequest::Kind::Run: break;
+    }
+
+    CKestrowApp kestrowApp(kestrow::to_path(request.data_dir));
+    if (!kestrowApp.InitInstance()) return 1;
+
+    // For the start-up benchmark: leave as soon as the first window was shown
+    // and painted, saying how long that took.
+    if (qEnvironmentVariableIsSet("KESTROW_EXIT_AFTER_SHOW")) {
+        QTimer::singleShot(0, &app, [&] {
+            const auto ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - started);
+            std::printf("shown after %.1f ms\n", ms.count());
+            std::fflush(stdout);
+            QCoreApplication::exit(0);
+        });
+    }
+    return app.exec();
+}

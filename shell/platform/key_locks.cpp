@@ -1,0 +1,46 @@
+#include "key_locks.h"
+
+#ifdef _WIN32
+#define NOMINMAX
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
+
+namespace kestrow {
+
+namespace {
+
+#ifdef _WIN32
+class WindowsKeyLocks final : public KeyLockState {
+public:
+    std::optional<bool> isOn(res::LockKey key) const override {
+        int vk = 0;
+        switch (key) {
+            case res::LockKey::Kana: vk = VK_KANA; break;
+            case res::LockKey::Caps: vk = VK_CAPITAL; break;
+            case res::LockKey::Num: vk = VK_NUMLOCK; break;
+            case res::LockKey::Scroll: vk = VK_SCROLL; break;
+        }
+        return (GetKeyState(vk) & 1) != 0;
+    }
+};
+#else
+// X11 and Wayland keep the lock state with the keyboard layout, which Qt does
+// not expose; blank panes are better than wrong ones.
+class UnknownKeyLocks final : public KeyLockState {
+public:
+    std::optional<bool> isOn(res::LockKey) const override { return std::nullopt; }
+};
+#endif
+
+}  // namespace
+
+std::unique_ptr<KeyLockState> platform_key_locks() {
+#ifdef _WIN32
+    return std::make_unique<WindowsKeyLocks>();
+#else
+    return std::make_unique<UnknownKeyLocks>();
+#endif
+}
+
+}  // namespace kestrow

@@ -1,0 +1,21 @@
+#pragma once
+// Whether the kana, caps, num and scroll locks are on, for the status bar's
+// key panes. Only some platforms tell; elsewhere the panes stay blank.
+
+#include <memory>
+#include <optional>
+
+#include "shell/resources.h"
+
+namespace kestrow {
+
+class KeyLockState {
+public:
+    virtual ~KeyLockState() = default;
+    // Nothing when the platform cannot tell.
+    virtual std::optional<bool> isOn(res::LockKey key) const = 0;
+};
+
+std::unique_ptr<KeyLockState> platform_key_locks();
+
+}  // namespace kestrow

@@ -1,0 +1,39 @@
+#pragma once
+// Every message box of the program goes through here: the caption is always
+// the application title, and tests answer the boxes in advance instead of
+// clicking them.
+
+#include <QMessageBox>
+#include <QString>
+#include <functional>
+
+namespace kestrow {
+
+struct MessageRequest {
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::Warning;
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+    QMessageBox::StandardButton default_button = QMessageBox::NoButton;
+};
+
+class MsgBox {
+public:
+    using Responder = std::function<QMessageBox::StandardButton(const MessageRequest&)>;
+
+    // Runs a modal box (or asks the responder) and returns the button chosen.
+    static QMessageBox::StandardButton show(QWidget* parent, const MessageRequest& request);
+
+    // An error: exclamation icon and an OK button.
+    static void error(QWidget* parent, const QString& text);
+
+    // A question with Yes and No, No being the default (Enter answers No).
+    // True for Yes.
+    static bool askYesNo(QWidget* parent, const QString& text);
+
+    // Replaces the real boxes by a function, or restores them with nullptr.
+    static void setResponder(Responder responder);
+
+    static QString caption();
+};
+
+}  // namespace kestrow

@@ -1,0 +1,32 @@
+#pragma once
+// The user profile: QSettings under the organisation and application names
+// that the program always used, so that on Windows the values stay in
+// HKEY_CURRENT_USER\Software\Local AppWizard-Generated Applications\Kestrow.
+
+#include <QSettings>
+#include <QString>
+#include <string_view>
+
+namespace kestrow {
+
+class Profile {
+public:
+    Profile();
+
+    // The integer stored under section/entry, or -1 when there is none or it
+    // is not an integer.
+    int readInt(std::string_view section, std::string_view entry);
+    void writeInt(std::string_view section, std::string_view entry, int value);
+
+    // Empty when absent.
+    QString readString(std::string_view section, std::string_view entry);
+    void writeString(std::string_view section, std::string_view entry, const QString& value);
+
+    // Where the values are kept (a registry path or a file), for people.
+    QString location() const;
+
+private:
+    QSettings settings_;
+};
+
+}  // namespace kestrow

@@ -1,0 +1,280 @@
+#include "quest_dlg.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QWindow>
+#include <algorithm>
+
+#include "bitmaps.h"
+#include "dialog_units.h"
+#include "kestrow_view.h"
+#include "placement.h"
+#include "platform/cp932_codec.h"
+#include "resources.h"
+
+using namespace kestrow;
+
+namespace {
+
+QString utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// A "<BR>" of the catalogue arrives as CR LF; a text box breaks the line at LF.
+QString display(const std::string& bytes) {
+    QString text = from_cp932(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+// The frame that the layout rule's offsets were measured against: a sizing
+// border of 4 pixels and a client edge of 2 on each side, and a caption of 19.
+constexpr QMargins drawn_frame{6, 25, 6, 6};
+
+WinRect to_win(const QRect& r) { return {r.x(), r.y(), r.x() + r.width(), r.y() + r.height()}; }
+
+QPlainTextEdit* text_box(QWidget* parent, const char* name, bool scrollBar) {
+    auto* box = new QPlainTextEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setReadOnly(true);
+    // Read-only, but the text can still be selected and copied.
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box->setFocusPolicy(Qt::StrongFocus);
+    box->setTabChangesFocus(true);
+    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setVerticalScrollBarPolicy(scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    // The one-line boxes are only as high as a line of text and a border.
+    box->document()->setDocumentMargin(1);
+    return box;
+}
+
+}  // namespace
+
+CQuestDlg::CQuestDlg(QWidget* parent)
+    : QDialog(parent),
+      staticRepeatMark_(new QLabel(utf8(res::quest_repeat_mark_text), this)),
+      staticRepeat_(new QLabel(utf8(res::quest_repeat_text), this)),
+      editDetails_(text_box(this, "editDetails", true)),
+      editCondition_(text_box(this, "editCondition", false)),
+      editReward_(text_box(this, "editReward", false)),
+      editLocation_(text_box(this, "editLocation", false)),
+      buttonOK_(new QPushButton(utf8(res::ok_text), this)),
+      buttonCancel_(new QPushButton(utf8(res::cancel_text), this)),
+      buttonPrevious_(new QPushButton(utf8(res::quest_previous_text), this)),
+      buttonNext_(new QPushButton(utf8(res::quest_next_text), this)),
+      groupDetails_(new QGroupBox(utf8(res::quest_details_text), this)),
+      groupCondition_(new QGroupBox(utf8(res::quest_condition_text), this)),
+      groupLocation_(new QGroupBox(utf8(res::quest_location_text), this)),
+      groupReward_(new QGroupBox(utf8(res::quest_reward_text), this)),
+      checkCleared_(new QCheckBox(utf8(res::quest_cleared_text), this)) {
+    setObjectName(QStringLiteral("questDialog"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setFont(dialog_font_within(res::form_font, res::quest_font_points, {res::quest_base_x, res::quest_base_y}));
+    const BaseUnits base = base_units(font());
+
+    staticRepeatMark_->setObjectName(QStringLiteral("labelRepeatMark"));
+    staticRepeat_->setObjectName(QStringLiteral("labelRepeat"));
+    buttonOK_->setObjectName(QStringLiteral("buttonOK"));
+    buttonCancel_->setObjectName(QStringLiteral("buttonCancel"));
+    buttonPrevious_->setObjectName(QStringLiteral("buttonPrevious"));
+    buttonNext_->setObjectName(QStringLiteral("buttonNext"));
+    groupDetails_->setObjectName(QStringLiteral("groupDetails"));
+    groupCondition_->setObjectName(QStringLiteral("groupCondition"));
+    groupLocation_->setObjectName(QStringLiteral("groupLocation"));
+    groupReward_->setObjectName(QStringLiteral("groupReward"));
+    checkCleared_->setObjectName(QStringLiteral("checkCleared"));
+    for (QLabel* label : {staticRepeatMark_, staticRepeat_}) label->setTextFormat(Qt::PlainText);
+    buttonOK_->setDefault(true);
+
+    controls_ = {groupReward_, groupLocation_, groupCondition_, groupDetails_, buttonNext_,
+                 buttonPrevious_, buttonCancel_, buttonOK_, editReward_, editLocation_,
+                 editCondition_, editDetails_, staticRepeat_, staticRepeatMark_, checkCleared_};
+    const std::array<res::DlgRect, quest_control_count> layout{
+        res::quest_group_reward, res::quest_group_location, res::quest_group_condition, res::quest_group_details,
+        res::quest_next,         res::quest_previous,       res::quest_cancel,          res::quest_ok,
+        res::quest_reward,       res::quest_location,       res::quest_condition,       res::quest_details,
+        res::quest_repeat_label, res::quest_repeat_mark,    res::quest_cleared};
+    for (std::size_t i = 0; i < controls_.size(); ++i) controls_[i]->setGeometry(du_to_px(layout[i], base));
+    resize(du_to_px(res::quest_size, base).size());
+
+    // The template's order, which is the tab order.
+    QWidget* tab_order[] = {checkCleared_, editReward_, editLocation_, editCondition_, editDetails_,
+                            buttonOK_,     buttonCancel_, buttonNext_, buttonPrevious_};
+    for (std::size_t i = 1; i < std::size(tab_order); ++i) setTabOrder(tab_order[i - 1], tab_order[i]);
+
+    connect(buttonNext_, &QPushButton::clicked, this, &CQuestDlg::OnNext);
+    connect(buttonPrevious_, &QPushButton::clicked, this, &CQuestDlg::OnPrevious);
+    connect(buttonOK_, &QPushButton::clicked, this, &CQuestDlg::OnOK);
+    connect(buttonCancel_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+CQuestDlg::~CQuestDlg() = default;
+
+int CQuestDlg::DoModal() {
+    OnInitDialog();
+    return exec();
+}
+
+int CQuestDlg::OnInitDialog() {
+    // The native window exists from here on, so that its frame is known
+    // wherever the platform can tell it before the window is shown.
+    winId();
+    setWindowIcon(program_window_icon());
+    RefreshFromView();
+    checkCleared_->setFocus();
+    initialised_ = 1;
+    placeAtDialogGeometry();
+    // A placement that keeps the size causes no size change: lay out anyway.
+    OnSize();
+    return 0;
+}
+
+void CQuestDlg::RefreshFromView() {
+    const CurrentQuest& quest = view_->currentQuest();
+    name_ = quest.name;
+    reward_ = quest.reward;
+    location_ = quest.location;
+    condition_ = quest.condition;
+    details_ = quest.details;
+    repeatMark_ = quest.repeat_mark;
+    cleared_ = quest.cleared;
+    setWindowTitle(display(name_));
+    UpdateData(false);
+}
+
+void CQuestDlg::UpdateData(bool saveAndValidate) {
+    if (saveAndValidate) {
+        // The text boxes are read-only: they give back what they show.
+        cleared_ = checkCleared_->isChecked() ? 1 : 0;
+        return;
+    }
+    editReward_->setPlainText(display(reward_));
+    editCondition_->setPlainText(display(condition_));
+    editDetails_->setPlainText(display(details_));
+    editLocation_->setPlainText(display(location_));
+    checkCleared_->setChecked(cleared_ != 0);
+    staticRepeatMark_->setText(from_cp932(repeatMark_));
+}
+
+bool CQuestDlg::keepShowingIfListEmptied() {
+    if (view_->selectedRow() >= 0) return false;
+    // Its flags now hold the tick just applied: OK compares against that.
+    view_->currentQuest().cleared = cleared_ != 0 ? 1 : 0;
+    return true;
+}
+
+void CQuestDlg::OnNext() {
+    if (view_->selectedRow() < 0) return;  // nothing left to step to
+    UpdateData(true);
+    const int count = view_->rowCount();
+    view_->UpdateClearState(cleared_);
+    if (keepShowingIfListEmptied()) return;
+    // A quest that left the list has left its successor at its index (or the
+    // new last row) selected: show that one rather than step past it.
+    if (view_->rowCount() == count)
+        view_->SelectNextRow();
+    else
+        view_->LoadCurrentQuest();
+    RefreshFromView();
+}
+
+void CQuestDlg::OnPrevious() {
+    if (view_->selectedRow() < 0) return;
+    UpdateData(true);
+    view_->UpdateClearState(cleared_);
+    if (keepShowingIfListEmptied()) return;
+    view_->SelectPreviousRow();
+    RefreshFromView();
+}
+
+void CQuestDlg::OnOK() {
+    UpdateData(true);
+    accept();
+}
+
+void CQuestDlg::done(int result) {
+    if (view_ && isVisible()) DestroyWindow();
+    QDialog::done(result);
+}
+
+bool CQuestDlg::DestroyWindow() {
+    const QRect outer = frameGeometry();
+    view_->dialogGeometry() = {outer.x(), outer.y(), outer.width(), outer.height()};
+    return true;
+}
+
+// The dialog geometry is the outer rectangle, frame included. Qt places the
+// client area, so the frame is added on; where the window manager tells the
+// frame only once the window is up (X11), it is placed again then.
+void CQuestDlg::placeAtDialogGeometry() {
+    const DialogGeometry& g = view_->dialogGeometry();
+    // A rectangle that no screen shows any more (a monitor since unplugged)
+    // would hide a modal dialog and with it the way out of the program.
+    placedOuter_ = keep_on_screens(QRect(g.left, g.top, g.width, g.height), available_screen_rects());
+    const QMargins frame = windowFrame();
+    applyOuterRect(frame);
+    frameSettled_ = !frame.isNull();
+}
+
+void CQuestDlg::applyOuterRect(const QMargins& frame) {
+    placedFrame_ = frame;
+    setGeometry(placedOuter_.x() + frame.left(), placedOuter_.y() + frame.top(),
+                std::max(0, placedOuter_.width() - frame.left() - frame.right()),
+                std::max(0, placedOuter_.height() - frame.top() - frame.bottom()));
+}
+
+void CQuestDlg::settleFrame() {
+    if (frameSettled_ || !isVisible()) return;
+    const QMargins frame = windowFrame();
+    if (frame == placedFrame_) return;
+    frameSettled_ = true;
+    applyOuterRect(frame);
+}
+
+QMargins CQuestDlg::windowFrame() const {
+    const QWindow* window = windowHandle();
+    return window ? window->frameMargins() : QMargins();
+}
+
+QMargins CQuestDlg::layoutFrame() const {
+#ifdef Q_OS_WIN
+    // Windows draws the kind of frame the rule was made for.
+    const QMargins frame = windowFrame();
+    if (!frame.isNull()) return frame;
+#endif
+    // Elsewhere the window manager's frame has a size of its own, or there
+    // is none at all: lay out as if the frame of the rule were there.
+    return drawn_frame;
+}
+
+void CQuestDlg::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    settleFrame();
+    OnSize();
+}
+
+void CQuestDlg::moveEvent(QMoveEvent* event) {
+    QDialog::moveEvent(event);
+    settleFrame();
+}
+
+void CQuestDlg::OnSize() {
+    if (!initialised_) return;
+    setUpdatesEnabled(false);
+    const QMargins frame = layoutFrame();
+    const WinRect outer{-frame.left(), -frame.top(), width() + frame.right(), height() + frame.bottom()};
+    QuestControlRects current;
+    for (std::size_t i = 0; i < controls_.size(); ++i) current[i] = to_win(controls_[i]->geometry());
+    const QuestControlRects placed = quest_dialog_layout(outer, current);
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        const WinRect& r = placed[i];
+        controls_[i]->setGeometry(r.left, r.top, std::max(0, r.width()), std::max(0, r.height()));
+        controls_[i]->raise();
+        controls_[i]->show();
+    }
+    setUpdatesEnabled(true);
+}

@@ -1,0 +1,91 @@
+#pragma once
+// The quest detail dialog: one quest of the quest list at a time, its cleared
+// tick, and Next and Previous to step through the list without closing. It
+// holds no catalogue data: it works through the view that opened it.
+
+#include <QDialog>
+#include <QMargins>
+#include <QRect>
+#include <array>
+#include <string>
+
+#include "quest_dlg_layout.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class CKestrowView;
+
+class CQuestDlg final : public QDialog {
+    Q_OBJECT
+public:
+    explicit CQuestDlg(QWidget* parent = nullptr);
+    ~CQuestDlg() override;
+
+    // The view that opened the dialog; set before DoModal.
+    void setView(CKestrowView* view) { view_ = view; }
+    // The tick of the quest shown last, read by the opener after Accepted.
+    int clearedValue() const { return cleared_; }
+
+    int DoModal();
+    int OnInitDialog();
+    // Shows the view's current quest.
+    void RefreshFromView();
+    void OnNext();
+    void OnPrevious();
+    void OnOK();
+    // The layout rule, on every size change once the dialog is set up.
+    void OnSize();
+    // Runs as the dialog ends, however it ends: keeps its outer rectangle as
+    // the view's dialog geometry.
+    bool DestroyWindow();
+
+protected:
+    void done(int result) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    void UpdateData(bool saveAndValidate);
+    void placeAtDialogGeometry();
+    void applyOuterRect(const QMargins& frame);
+    void settleFrame();
+    QMargins windowFrame() const;
+    QMargins layoutFrame() const;
+    // After a change that emptied the list nothing is selected: the quest
+    // shown stays on show, its tick as applied.
+    bool keepShowingIfListEmptied();
+
+    QLabel* staticRepeatMark_;
+    QLabel* staticRepeat_;
+    QPlainTextEdit* editDetails_;
+    QPlainTextEdit* editCondition_;
+    QPlainTextEdit* editReward_;
+    QPlainTextEdit* editLocation_;
+    QPushButton* buttonOK_;
+    QPushButton* buttonCancel_;
+    QPushButton* buttonPrevious_;
+    QPushButton* buttonNext_;
+    QGroupBox* groupDetails_;
+    QGroupBox* groupCondition_;
+    QGroupBox* groupLocation_;
+    QGroupBox* groupReward_;
+    QCheckBox* checkCleared_;
+    // The controls in the order of the layout rule.
+    std::array<QWidget*, kestrow::quest_control_count> controls_{};
+
+    // Code page 932 bytes, as the catalogue holds them.
+    std::string reward_, condition_, details_, location_;
+    int cleared_ = 0;
+    std::string repeatMark_;
+    std::string name_;
+    CKestrowView* view_ = nullptr;
+    int initialised_ = 0;
+
+    // The outer rectangle asked for, and the frame it was placed with.
+    QRect placedOuter_;
+    QMargins placedFrame_;
+    bool frameSettled_ = true;
+};

@@ -1,0 +1,124 @@
+#include "shell_fixture.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMainWindow>
+#include <QTest>
+#include <QTimer>
+
+#include "catalogue/clear_state.h"
+#include "catalogue/current_quest.h"
+#include "platform/clear_file_writer.h"
+#include "quest_list_model.h"
+
+namespace kestrow::test {
+
+QByteArray read_file(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return f.readAll();
+}
+
+void write_file(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    f.write(bytes);
+}
+
+QString utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+std::shared_ptr<bool> when_modal(std::function<void(QDialog&)> act) {
+    auto ran = std::make_shared<bool>(false);
+    QTimer::singleShot(0, [ran, act = std::move(act)] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        *ran = true;
+        if (act) act(*dialog);
+        if (dialog->isVisible()) dialog->reject();
+    });
+    return ran;
+}
+
+void click(QWidget& parent, const char* button) {
+    auto* b = child<QAbstractButton>(parent, button);
+    ASSERT_NE(b, nullptr) << button;
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+void ShellTest::SetUp() {
+    ASSERT_TRUE(root_.isValid());
+    dataDir_ = root_.filePath(QStringLiteral("data"));
+    ASSERT_TRUE(QDir().mkpath(dataDir_));
+    for (const char* name : {"Kestrow.txt", "ClrList.txt"})
+        ASSERT_TRUE(QFile::copy(QStringLiteral(KESTROW_SAMPLE_DIR "/") + QString::fromLatin1(name), dataPath(name)));
+    const QString settings = root_.filePath(QStringLiteral("profile"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings);
+    MsgBox::setResponder([this](const MessageRequest& request) {
+        bool visible = false;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<QMainWindow*>(w) && w->isVisible()) visible = true;
+        shown_.push_back({request, visible});
+        if (answers_.empty()) return request.default_button;
+        const auto answer = answers_.front();
+        answers_.pop_front();
+        return answer;
+    });
+}
+
+void ShellTest::TearDown() {
+    app_.reset();
+    settle();
+    MsgBox::setResponder(nullptr);
+}
+
+CKestrowApp& ShellTest::start() {
+    app_ = std::make_unique<CKestrowApp>(to_path(dataDir_));
+    EXPECT_TRUE(app_->InitInstance());
+    // Shortcuts reach only the active window.
+    frame()->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(frame()));
+    settle();
+    return *app_;
+}
+
+void ShellTest::closeWindow() {
+    frame()->close();
+    settle();
+}
+
+void ShellTest::settle() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+QAction* ShellTest::action(const char* name) const { return frame()->findChild<QAction*>(QString::fromLatin1(name)); }
+QTreeView* ShellTest::questList() const { return frame()->findChild<QTreeView*>(QStringLiteral("questList")); }
+QComboBox* ShellTest::chooser() const { return frame()->findChild<QComboBox*>(QStringLiteral("categoryChooser")); }
+
+void ShellTest::choose(const QString& text) {
+    const int index = chooser()->findText(text);
+    ASSERT_GE(index, 0) << text.toStdString();
+    chooser()->setCurrentIndex(index);
+    emit chooser()->activated(index);
+    settle();
+}
+
+void ShellTest::setCleared(int row, bool cleared) {
+    auto& state = view()->catalogue();
+    const CurrentQuest quest = load_current_quest(state, static_cast<std::size_t>(row));
+    view()->questListModel()->beginRowsChange();
+    const ClearUpdate update = update_clear_state(state, quest, cleared ? 1 : 0, row);
+    view()->questListModel()->endRowsChange();
+    if (update.changed) view()->document()->setModifiedMark(1);
+}
+
+QSettings ShellTest::profile() const {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Local AppWizard-Generated Applications"),
+                     QStringLiteral("Kestrow"));
+}
+
+}  // namespace kestrow::test
