@@ -4,7 +4,6 @@
 // ticks, and the next start shows them.
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QTest>
 
 #include "shell_fixture.h"
@@ -12,17 +11,13 @@
 namespace kestrow::test {
 namespace {
 
-class EndToEnd : public ShellTest {
-protected:
-    qint64 icon(int row) const {
-        return questList()->model()->index(row, 0).data(Qt::DecorationRole).value<QIcon>().cacheKey();
-    }
-    static void key(int k, Qt::KeyboardModifiers modifiers = {}) {
-        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(k), modifiers);
-        // A button's mnemonic presses it and lets go a moment later.
-        QTest::qWait(modifiers & Qt::AltModifier ? 200 : 0);
-    }
-};
+void key(Qt::Key k, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::keyClick(QApplication::focusWidget(), k, modifiers);
+    // A button's mnemonic presses it and lets go a moment later.
+    QTest::qWait(modifiers & Qt::AltModifier ? 200 : 0);
+}
+
+using EndToEnd = ShellTest;
 
 TEST_F(EndToEnd, TicksMadeInTheDialogAreSavedAndLoadedAgain) {
     start();
@@ -37,16 +32,13 @@ TEST_F(EndToEnd, TicksMadeInTheDialogAreSavedAndLoadedAgain) {
 
     QStringList titles;
     when_modal([&](QDialog& d) {
-        titles << d.windowTitle();
         // The tick has the focus.
         QTRY_COMPARE(QApplication::focusWidget(), child<QWidget>(d, "checkCleared"));
-        key(Qt::Key_Space);
-        key(Qt::Key_N, Qt::AltModifier);
-        titles << d.windowTitle();
-        key(Qt::Key_N, Qt::AltModifier);
-        titles << d.windowTitle();
-        key(Qt::Key_Space);
-        key(Qt::Key_Return);  // OK
+        // Tick, Next, Next, tick, OK; the title before each key.
+        for (Qt::Key k : {Qt::Key_Space, Qt::Key_N, Qt::Key_N, Qt::Key_Space, Qt::Key_Return}) {
+            titles << d.windowTitle();
+            key(k, k == Qt::Key_N ? Qt::AltModifier : Qt::NoModifier);
+        }
     });
     key(Qt::Key_Return);
     settle();
@@ -54,22 +46,21 @@ TEST_F(EndToEnd, TicksMadeInTheDialogAreSavedAndLoadedAgain) {
     // closes; the offscreen platform does not.
     frame()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame()));
-    EXPECT_EQ(titles, (QStringList{"迷子の渡り鳥", "[WS]潮騒の一閃", "塩漬け魚の配達"}));
+    EXPECT_EQ(titles, (QStringList{"迷子の渡り鳥", "迷子の渡り鳥", "[WS]潮騒の一閃", "塩漬け魚の配達",
+                                   "塩漬け魚の配達"}));
     key(Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(read_file(dataPath("ClrList.txt")), read_file(QStringLiteral(KESTROW_TEST_DATA_DIR "/ClrList.expected.txt")));
+    EXPECT_EQ(read_file(dataPath("ClrList.txt")),
+              read_file(QStringLiteral(KESTROW_TEST_DATA_DIR "/ClrList.expected.txt")));
     closeWindow();
     EXPECT_TRUE(shown_.empty());  // saved: closing asked nothing
 
     start();
     choose(QStringLiteral("ハーヴェル港"));
+    auto icon = [&](int r) {
+        return questList()->model()->index(r, 0).data(Qt::DecorationRole).value<QIcon>().cacheKey();
+    };
     for (int row : {1, 3}) EXPECT_EQ(icon(row), icon(0)) << row;  // 済, as 11001
-    EXPECT_NE(icon(4), icon(0));
-    questList()->setCurrentIndex(questList()->model()->index(3, 0));
-    bool ticked = false;
-    when_modal([&](QDialog& d) { ticked = child<QCheckBox>(d, "checkCleared")->isChecked(); });
-    QTest::keyClick(questList(), Qt::Key_Return);
-    settle();
-    EXPECT_TRUE(ticked);
+    EXPECT_NE(icon(4), icon(0));                                   // 未 as before
 }
 
 }  // namespace

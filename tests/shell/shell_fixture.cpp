@@ -27,7 +27,6 @@ void write_file(const QString& path, const QByteArray& bytes) {
     f.write(bytes);
 }
 
-QString utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 std::shared_ptr<bool> when_modal(std::function<void(QDialog&)> act) {
     auto ran = std::make_shared<bool>(false);

@@ -33,7 +33,6 @@ struct ShownMessage {
 
 QByteArray read_file(const QString& path);
 void write_file(const QString& path, const QByteArray& bytes);
-QString utf8(std::string_view s);
 
 // Arms act for the modal dialog that the next call opens: it runs inside the
 // dialog's own event loop, and the dialog is cancelled afterwards if act left
