@@ -18,6 +18,7 @@
 #include "catalogue/save.h"
 #include "shell/platform/clear_file_writer.h"
 #include "shell/platform/cp932_codec.h"
+#include "shell/platform/text.h"
 
 namespace {
 
@@ -61,11 +62,7 @@ struct Output {
 };
 
 void report(Message message, const std::filesystem::path& path) {
-    const QByteArray text = (QString::fromUtf8(message_text(message).data(),
-                                               static_cast<qsizetype>(message_text(message).size())) +
-                             to_qstring(path))
-                                .toUtf8();
-    std::fprintf(stderr, "%s\n", text.constData());
+    std::fprintf(stderr, "%s\n", report_text(message, path).toUtf8().constData());
 }
 
 int usage_error(const char* what) {

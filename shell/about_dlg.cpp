@@ -6,12 +6,9 @@
 
 #include "dialog_units.h"
 #include "resources.h"
+#include "platform/text.h"
 
 using namespace kestrow;
-
-namespace {
-QString utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-}  // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("aboutDialog"));

@@ -5,6 +5,8 @@
 #include <QScreen>
 #include <cstdint>
 
+#include "platform/text.h"
+
 namespace kestrow {
 
 namespace {
@@ -36,7 +38,7 @@ QRect du_to_px(res::DlgRect r, BaseUnits base) {
 }
 
 QFont dialog_font(std::string_view family, int points) {
-    QFont font(QString::fromUtf8(family.data(), static_cast<qsizetype>(family.size())));
+    QFont font(utf8(family));
     font.setPointSize(points);
     font.setWeight(QFont::Normal);
     font.setItalic(false);
@@ -57,7 +59,7 @@ QFont dialog_font_within(std::string_view family, int points, BaseUnits drawn_fo
 
 void install_font_substitutes() {
     const auto family = res::form_font;
-    QFont::insertSubstitution(QString::fromUtf8(family.data(), static_cast<qsizetype>(family.size())),
+    QFont::insertSubstitution(utf8(family),
                               QString::fromLatin1(substitute_family));
 }
 

@@ -8,12 +8,12 @@
 #include "dialog_units.h"
 #include "platform/cp932_codec.h"
 #include "resources.h"
+#include "platform/text.h"
 
 using namespace kestrow;
 
 namespace {
 
-QString utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // The box holds only what code page 932 can spell, as the box of an ANSI
 // program did: a character that no catalogue line can contain is refused as

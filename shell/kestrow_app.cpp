@@ -9,12 +9,9 @@
 #include "main_frame.h"
 #include "platform/session_end.h"
 #include "resources.h"
+#include "platform/text.h"
 
 using namespace kestrow;
-
-namespace {
-QString utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-}  // namespace
 
 CKestrowApp::CKestrowApp(std::filesystem::path dataDir, QObject* parent)
     : QObject(parent), dataDir_(std::move(dataDir)), doc_(new CKestrowDoc(this)) {}

@@ -1,6 +1,7 @@
 #include "kestrow_doc.h"
 
 #include "platform/message_box.h"
+#include "platform/text.h"
 #include "resources.h"
 
 CKestrowDoc::CKestrowDoc(QObject* parent) : QObject(parent) {}
@@ -18,6 +19,5 @@ void CKestrowDoc::setModifiedMark(int mark) {
 
 bool CKestrowDoc::CanCloseFrame(QWidget* frame) {
     if (!modifiedMark_) return true;
-    const auto text = kestrow::res::close_prompt;
-    return kestrow::MsgBox::askYesNo(frame, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    return kestrow::MsgBox::askYesNo(frame, kestrow::utf8(kestrow::res::close_prompt));
 }

@@ -27,6 +27,7 @@
 #include "platform/cp932_codec.h"
 #include "platform/message_box.h"
 #include "platform/profile.h"
+#include "platform/text.h"
 #include "quest_dlg.h"
 #include "quest_list_model.h"
 #include "resources.h"
@@ -44,12 +45,6 @@ constexpr int not_stored = -1;
 // holds the category chooser.
 constexpr int list_inset = 10;
 constexpr int list_top = 40;
-
-QString report_text(Message message, const std::filesystem::path& path) {
-    const auto sentence = message_text(message);
-    return QString::fromUtf8(sentence.data(), static_cast<qsizetype>(sentence.size())) +
-           QDir::toNativeSeparators(to_qstring(path));
-}
 
 // The parent for a message box: none until the window is shown, so that a
 // box raised during start-up stands on its own.

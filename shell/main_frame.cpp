@@ -13,6 +13,7 @@
 #include "platform/key_locks.h"
 #include "platform/profile.h"
 #include "resources.h"
+#include "platform/text.h"
 
 using namespace kestrow;
 
@@ -21,7 +22,6 @@ namespace {
 constexpr std::string_view placement_section = "Settings";
 constexpr std::string_view placement_entry = "WindowPos";
 
-QString utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 }  // namespace
 

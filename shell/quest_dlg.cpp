@@ -14,13 +14,12 @@
 #include "kestrow_view.h"
 #include "placement.h"
 #include "platform/cp932_codec.h"
+#include "platform/text.h"
 #include "resources.h"
 
 using namespace kestrow;
 
 namespace {
-
-QString utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // A "<BR>" of the catalogue arrives as CR LF; a text box breaks the line at LF.
 QString display(const std::string& bytes) {

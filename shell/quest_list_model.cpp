@@ -3,6 +3,7 @@
 #include "catalogue/rows.h"
 #include "resources.h"
 #include "shell/platform/cp932_codec.h"
+#include "shell/platform/text.h"
 
 namespace kestrow {
 
@@ -36,8 +37,7 @@ QVariant QuestListModel::data(const QModelIndex& index, int role) const {
 QVariant QuestListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal) return {};
     if (role == Qt::DisplayRole) {
-        const auto text = res::column_header(section);
-        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        return kestrow::utf8(res::column_header(section));
     }
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::AlignLeft | Qt::AlignVCenter);
     return {};

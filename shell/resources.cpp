@@ -3,6 +3,8 @@
 #include <QtGlobal>
 #include <array>
 
+#include "platform/text.h"
+
 // The images are compiled into this static library; a reference from here
 // keeps the linker from dropping them.
 static void load_image_resources() { Q_INIT_RESOURCE(kestrow); }
@@ -86,8 +88,6 @@ constexpr std::array<std::string_view, column_count> headers{
 // Images enter the quest list's image list in this order of bitmap numbers, so
 // that 134 (cleared AF) and 136 (not cleared ENM) swap places.
 constexpr std::array<int, status_image_count> status_bitmaps{130, 131, 132, 133, 136, 135, 134, 137};
-
-QString utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // Every image path passes here first.
 QString image(QString path) {

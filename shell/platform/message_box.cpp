@@ -1,6 +1,7 @@
 #include "message_box.h"
 
 #include "shell/resources.h"
+#include "text.h"
 
 namespace kestrow {
 
@@ -11,7 +12,7 @@ MsgBox::Responder& responder() {
 }
 }  // namespace
 
-QString MsgBox::caption() { return QString::fromUtf8(res::app_title.data(), static_cast<qsizetype>(res::app_title.size())); }
+QString MsgBox::caption() { return utf8(res::app_title); }
 
 QMessageBox::StandardButton MsgBox::show(QWidget* parent, const MessageRequest& request) {
     if (responder()) return responder()(request);

@@ -3,11 +3,11 @@
 #include <QStringList>
 
 #include "shell/resources.h"
+#include "text.h"
 
 namespace kestrow {
 
 namespace {
-QString utf8(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 QString key(std::string_view section, std::string_view entry) { return utf8(section) + u'/' + utf8(entry); }
 }  // namespace
 
