@@ -29,7 +29,8 @@
 #include "catalogue/loader.h"
 #include "catalogue/rows.h"
 #include "catalogue/save.h"
-#include "shell/platform/clear_file_writer.h"
+#include "platform/clear_file_writer.h"
+#include "platform/paths.h"
 
 namespace {
 

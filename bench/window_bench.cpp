@@ -25,7 +25,7 @@
 #include "dialog_units.h"
 #include "kestrow_app.h"
 #include "main_frame.h"
-#include "platform/clear_file_writer.h"
+#include "platform/paths.h"
 
 #include "bench/generator.h"
 

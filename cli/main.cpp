@@ -16,9 +16,10 @@
 #include "catalogue/loader.h"
 #include "catalogue/rows.h"
 #include "catalogue/save.h"
-#include "shell/platform/clear_file_writer.h"
-#include "shell/platform/cp932_codec.h"
-#include "shell/platform/text.h"
+#include "platform/clear_file_writer.h"
+#include "platform/paths.h"
+#include "platform/cp932_codec.h"
+#include "platform/text.h"
 
 namespace {
 

@@ -18,9 +18,13 @@ CKestrowApp::CKestrowApp(std::filesystem::path dataDir, QObject* parent)
 
 CKestrowApp::~CKestrowApp() { delete frame_.data(); }
 
-bool CKestrowApp::InitInstance(int nCmdShow) {
+void CKestrowApp::SetRegistryKey() {
     QCoreApplication::setOrganizationName(utf8(res::profile_organization));
-    QCoreApplication::setApplicationName(utf8(res::profile_application));
+    QCoreApplication::setApplicationName(utf8(res::app_title));
+}
+
+bool CKestrowApp::InitInstance(int nCmdShow) {
+    SetRegistryKey();
 
     auto* frame = new CMainFrame(doc_);
     frame->setAttribute(Qt::WA_DeleteOnClose);

@@ -21,6 +21,10 @@ public:
     // view's settings.
     ~CKestrowApp() override;
 
+    // The names under which the profile is kept and message boxes are
+    // captioned. InitInstance sets them too.
+    static void SetRegistryKey();
+
     // False when the program cannot start.
     bool InitInstance(int nCmdShow = kestrow::show_normal);
 

@@ -9,7 +9,7 @@
 #include "command_line.h"
 #include "dialog_units.h"
 #include "kestrow_app.h"
-#include "platform/clear_file_writer.h"
+#include "platform/paths.h"
 #include "platform/message_box.h"
 
 int main(int argc, char** argv) {
@@ -21,6 +21,7 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    CKestrowApp::SetRegistryKey();
     kestrow::install_font_substitutes();
 
     const auto request =

@@ -2,8 +2,8 @@
 
 #include "catalogue/rows.h"
 #include "resources.h"
-#include "shell/platform/cp932_codec.h"
-#include "shell/platform/text.h"
+#include "platform/cp932_codec.h"
+#include "platform/text.h"
 
 namespace kestrow {
 

@@ -8,6 +8,8 @@
 #include <span>
 #include <string_view>
 
+#include "platform/key_locks.h"
+
 namespace kestrow::res {
 
 // Command identifiers. They name the actions and route the commands, and they
@@ -57,12 +59,12 @@ std::span<const Accelerator> accelerators();
 std::span<const int> toolbar_buttons();
 QString toolbar_image(int command);  // a resource path; the @2x file serves high-DPI screens
 
-inline constexpr std::string_view app_title = "Kestrow";          // caption of every message box
+// The application title: caption of every message box and the program's key in the profile.
+inline constexpr std::string_view app_title = "Kestrow";
 inline constexpr std::string_view frame_title = "ケストロウ";     // the main window's fixed title
 inline constexpr std::string_view idle_message = "ﾚﾃﾞｨ";
 
 // Status-bar key panes in order: kana, caps, num and scroll lock.
-enum class LockKey { Kana, Caps, Num, Scroll };
 struct Indicator {
     LockKey key;
     std::string_view text;
@@ -70,9 +72,8 @@ struct Indicator {
 };
 std::span<const Indicator> indicators();
 
-// Profile.
+// The profile's key above the program's own.
 inline constexpr std::string_view profile_organization = "Local AppWizard-Generated Applications";
-inline constexpr std::string_view profile_application = "Kestrow";
 
 // The close confirmation.
 inline constexpr std::string_view close_prompt =

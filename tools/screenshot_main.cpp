@@ -18,7 +18,7 @@
 #include "kestrow_app.h"
 #include "kestrow_view.h"
 #include "main_frame.h"
-#include "platform/clear_file_writer.h"
+#include "platform/paths.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

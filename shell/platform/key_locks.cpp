@@ -13,13 +13,13 @@ namespace {
 #ifdef _WIN32
 class WindowsKeyLocks final : public KeyLockState {
 public:
-    std::optional<bool> isOn(res::LockKey key) const override {
+    std::optional<bool> isOn(LockKey key) const override {
         int vk = 0;
         switch (key) {
-            case res::LockKey::Kana: vk = VK_KANA; break;
-            case res::LockKey::Caps: vk = VK_CAPITAL; break;
-            case res::LockKey::Num: vk = VK_NUMLOCK; break;
-            case res::LockKey::Scroll: vk = VK_SCROLL; break;
+            case LockKey::Kana: vk = VK_KANA; break;
+            case LockKey::Caps: vk = VK_CAPITAL; break;
+            case LockKey::Num: vk = VK_NUMLOCK; break;
+            case LockKey::Scroll: vk = VK_SCROLL; break;
         }
         return (GetKeyState(vk) & 1) != 0;
     }
@@ -29,7 +29,7 @@ public:
 // not expose; blank panes are better than wrong ones.
 class UnknownKeyLocks final : public KeyLockState {
 public:
-    std::optional<bool> isOn(res::LockKey) const override { return std::nullopt; }
+    std::optional<bool> isOn(LockKey) const override { return std::nullopt; }
 };
 #endif
 

@@ -5,15 +5,17 @@
 #include <memory>
 #include <optional>
 
-#include "shell/resources.h"
 
 namespace kestrow {
+
+// The keys whose lock the status bar shows.
+enum class LockKey { Kana, Caps, Num, Scroll };
 
 class KeyLockState {
 public:
     virtual ~KeyLockState() = default;
     // Nothing when the platform cannot tell.
-    virtual std::optional<bool> isOn(res::LockKey key) const = 0;
+    virtual std::optional<bool> isOn(LockKey key) const = 0;
 };
 
 std::unique_ptr<KeyLockState> platform_key_locks();

@@ -1,7 +1,6 @@
 #include "message_box.h"
 
-#include "shell/resources.h"
-#include "text.h"
+#include <QCoreApplication>
 
 namespace kestrow {
 
@@ -12,7 +11,7 @@ MsgBox::Responder& responder() {
 }
 }  // namespace
 
-QString MsgBox::caption() { return utf8(res::app_title); }
+QString MsgBox::caption() { return QCoreApplication::applicationName(); }
 
 QMessageBox::StandardButton MsgBox::show(QWidget* parent, const MessageRequest& request) {
     if (responder()) return responder()(request);

@@ -1,7 +1,7 @@
 #pragma once
 // Every message box of the program goes through here: the caption is always
-// the application title, and tests answer the boxes in advance instead of
-// clicking them.
+// the application's name (the program sets it to its title at start-up), and
+// tests answer the boxes in advance instead of clicking them.
 
 #include <QMessageBox>
 #include <QString>

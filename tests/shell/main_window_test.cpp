@@ -11,7 +11,7 @@
 #include <QTest>
 #include <QToolBar>
 
-#include "platform/clear_file_writer.h"
+#include "platform/paths.h"
 #include "platform/key_locks.h"
 #include "shell_fixture.h"
 
@@ -175,7 +175,7 @@ TEST_F(MainWindow, MenusBarsPanesAndTheAboutBoxShowTheirTexts) {
     // Only the caps lock's state is known.
     struct FakeLocks final : KeyLockState {
         std::optional<bool> caps = true;
-        std::optional<bool> isOn(res::LockKey k) const override { return k == res::LockKey::Caps ? caps : std::nullopt; }
+        std::optional<bool> isOn(LockKey k) const override { return k == LockKey::Caps ? caps : std::nullopt; }
     };
     start();
     QStringList seen;

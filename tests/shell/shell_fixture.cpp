@@ -10,7 +10,7 @@
 
 #include "catalogue/clear_state.h"
 #include "catalogue/current_quest.h"
-#include "platform/clear_file_writer.h"
+#include "platform/paths.h"
 #include "quest_list_model.h"
 
 namespace kestrow::test {

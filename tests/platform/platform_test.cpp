@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/cp932_text.h"
-#include "shell/platform/clear_file_writer.h"
-#include "shell/platform/cp932_codec.h"
+#include "platform/clear_file_writer.h"
+#include "platform/cp932_codec.h"
 #include "test_support.h"
 
 #ifdef __linux__

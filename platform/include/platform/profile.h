@@ -1,6 +1,7 @@
 #pragma once
-// The user profile: QSettings under the organisation and application names
-// that the program always used, so that on Windows the values stay in
+// The user profile: QSettings in the native format under the application's
+// organisation and application names, which the program sets at start-up to
+// those it always used, so that on Windows the values stay in
 // HKEY_CURRENT_USER\Software\Local AppWizard-Generated Applications\Kestrow.
 
 #include <QSettings>

@@ -23,8 +23,4 @@ private:
 // Saves through a ClearFileWriter at the catalogue's clear-file path.
 SaveOutcome save_clear_file_to_disk(Catalogue& state);
 
-// A path for messages and Qt calls.
-QString to_qstring(const std::filesystem::path& path);
-std::filesystem::path to_path(const QString& path);
-
 }  // namespace kestrow

@@ -1,6 +1,8 @@
-#include "clear_file_writer.h"
+#include "platform/clear_file_writer.h"
 
 #include <QFileInfo>
+
+#include "platform/paths.h"
 
 namespace kestrow {
 
@@ -29,22 +31,6 @@ bool ClearFileWriter::commit() { return file_.commit(); }
 SaveOutcome save_clear_file_to_disk(Catalogue& state) {
     ClearFileWriter writer(to_qstring(state.clear_file_path));
     return save_clear_file(state, writer);
-}
-
-QString to_qstring(const std::filesystem::path& path) {
-#ifdef _WIN32
-    return QString::fromStdWString(path.native());
-#else
-    return QString::fromLocal8Bit(path.native());
-#endif
-}
-
-std::filesystem::path to_path(const QString& path) {
-#ifdef _WIN32
-    return std::filesystem::path(path.toStdWString());
-#else
-    return std::filesystem::path(path.toLocal8Bit().toStdString());
-#endif
 }
 
 }  // namespace kestrow

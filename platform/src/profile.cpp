@@ -1,9 +1,9 @@
-#include "profile.h"
+#include "platform/profile.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
-#include "shell/resources.h"
-#include "text.h"
+#include "platform/text.h"
 
 namespace kestrow {
 
@@ -12,8 +12,8 @@ QString key(std::string_view section, std::string_view entry) { return utf8(sect
 }  // namespace
 
 Profile::Profile()
-    : settings_(QSettings::NativeFormat, QSettings::UserScope, utf8(res::profile_organization),
-                utf8(res::profile_application)) {}
+    : settings_(QSettings::NativeFormat, QSettings::UserScope, QCoreApplication::organizationName(),
+                QCoreApplication::applicationName()) {}
 
 int Profile::readInt(std::string_view section, std::string_view entry) {
     bool ok = false;

@@ -1,8 +1,8 @@
-#include "text.h"
+#include "platform/text.h"
 
 #include <QDir>
 
-#include "clear_file_writer.h"
+#include "platform/paths.h"
 
 namespace kestrow {
 

@@ -1,4 +1,4 @@
-#include "cp932_codec.h"
+#include "platform/cp932_codec.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
