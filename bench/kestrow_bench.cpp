@@ -145,7 +145,7 @@ bool same_rows(const kestrow::Catalogue& ours, const lit::State& ref, std::size_
     for (std::size_t i = 0; i < n; ++i) {
         if (ours.rows[i].icon != ref.rows[i].icon) return fail(what + ": icon of row " + std::to_string(i));
         for (int col = 0; col < kestrow::column_count; ++col)
-            if (kestrow::cell_text(ours, i, col) != ref.rows[i].text[static_cast<std::size_t>(col)])
+            if (kestrow::cell_text(ours, ours.rows[i], col) != ref.rows[i].text[static_cast<std::size_t>(col)])
                 return fail(what + ": row " + std::to_string(i) + " column " + std::to_string(col));
     }
     for (std::size_t i = 0; i < ours.rows.size(); ++i)
@@ -164,7 +164,7 @@ bool same_categories(kestrow::Catalogue& ours, lit::State& ref, std::size_t max_
         if (kestrow::copy_text(ours) + std::string(1, '\0') != lit::copy(ref) && !ours.rows.empty())
             return fail("copy of category " + std::to_string(ours.chooser[i].code));
     }
-    kestrow::find(ours, kb::search_word());
+    kestrow::search_quests(ours, kb::search_word());
     lit::find(ref, kb::search_word());
     return same_rows(ours, ref, max_rows, "search");
 }
@@ -221,7 +221,7 @@ std::size_t compute_visible_cells(const kestrow::Catalogue& c, std::size_t first
     std::size_t bytes = 0;
     const std::size_t end = std::min(c.rows.size(), first + visible_rows);
     for (std::size_t row = first; row < end; ++row)
-        for (int col = 0; col < kestrow::column_count; ++col) bytes += kestrow::cell_text(c, row, col).size();
+        for (int col = 0; col < kestrow::column_count; ++col) bytes += kestrow::cell_text(c, c.rows[row], col).size();
     return bytes;
 }
 
@@ -328,7 +328,7 @@ void ours_rows(State& st, int code) {
     const int entry = code == 0 ? fixture->area_entry : fixture->entry_of_code.at(code);
     for (auto _ : st) {
         if (code == kestrow::category::search)
-            kestrow::find(c, kb::search_word());
+            kestrow::search_quests(c, kb::search_word());
         else
             kestrow::select_entry(c, entry);
         benchmark::DoNotOptimize(compute_visible_cells(c, 0));

@@ -1,21 +1,22 @@
 #include "clear_state.h"
 
-#include "field.h"
 #include "filter.h"
+#include "held_line.h"
 
 namespace kestrow {
 
-namespace {
-
-// The Code as field extraction gives it; the stored bytes serve unless they
-// hold a line-break marker.
-bool code_equals(std::string_view line, std::string_view code) {
-    const std::string_view raw = code_of(line);
-    if (raw.find('<') == std::string_view::npos) return raw == code;
-    return field(line, 1) == code;
+ClearChange set_cleared(Catalogue& state, std::string_view code, bool cleared) {
+    const char flag = cleared ? cleared_flag : not_cleared_flag;
+    ClearChange change;
+    for (auto& line : state.quest_lines) {
+        if (!has_code(line, code)) continue;
+        ++change.lines;
+        if (held_flag(line) == flag) continue;
+        set_held_flag(line, flag);
+        ++change.changed;
+    }
+    return change;
 }
-
-}  // namespace
 
 int row_kept_after_update(int selected_before, int count_after) {
     if (selected_before < 0 || count_after <= 0) return -1;
@@ -24,15 +25,7 @@ int row_kept_after_update(int selected_before, int count_after) {
 
 ClearUpdate update_clear_state(Catalogue& state, const CurrentQuest& quest, int new_state, int selected_row) {
     if (new_state == quest.cleared) return {false, selected_row};
-    const char flag = new_state != 0 ? cleared_flag : not_cleared_flag;
-    bool changed = false;
-    for (auto& line : state.quest_lines) {
-        if (line.back() != flag && code_equals(line, quest.code)) {
-            line.back() = flag;
-            changed = true;
-        }
-    }
-    if (!changed) return {false, selected_row};
+    if (set_cleared(state, quest.code, new_state != 0).changed == 0) return {false, selected_row};
     apply_filter(state);
     return {true, row_kept_after_update(selected_row, static_cast<int>(state.rows.size()))};
 }

@@ -18,8 +18,8 @@ std::string copy_text(const Catalogue& state) {
     return text;
 }
 
-bool find(Catalogue& state, std::string_view text) {
-    if (text.empty()) return false;
+int search_quests(Catalogue& state, std::string_view text) {
+    if (text.empty()) return -1;
     state.search_text = std::string(text);
     for (std::size_t i = 0; i < state.chooser.size(); ++i) {
         if (state.chooser[i].code != category::search) continue;
@@ -28,9 +28,9 @@ bool find(Catalogue& state, std::string_view text) {
         label.append(cp932::search_close);
         state.chooser[i].text = std::move(label);
         select_entry(state, static_cast<int>(i));
-        return true;
+        return static_cast<int>(i);
     }
-    return false;
+    return -1;
 }
 
 }  // namespace kestrow

@@ -13,7 +13,8 @@ std::string copy_text(const Catalogue& state);
 
 // With a non-empty text: keeps it as the search text and, when the chooser has
 // a search entry, relabels it "検索結果「text」", selects it and shows its rows.
-// Returns whether the search entry was found. An empty text changes nothing.
-bool find(Catalogue& state, std::string_view text);
+// Returns the index of that entry, or -1 when there is none (the text is kept
+// all the same). An empty text changes nothing and gives -1.
+int search_quests(Catalogue& state, std::string_view text);
 
 }  // namespace kestrow

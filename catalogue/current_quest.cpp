@@ -1,6 +1,7 @@
 #include "current_quest.h"
 
 #include "field.h"
+#include "held_line.h"
 #include "rows.h"
 
 namespace kestrow {
@@ -15,7 +16,7 @@ CurrentQuest load_current_quest(const Catalogue& state, std::size_t row) {
     q.condition = field(line, 5);
     q.details = field(line, 6);
     q.repeat_mark = std::string(repeat_mark(field(line, 7)));
-    q.cleared = field(line, 8) == "0" ? 0 : 1;
+    q.cleared = shows_cleared(line) ? 1 : 0;
     return q;
 }
 
@@ -29,6 +30,12 @@ int previous_row(int selected, int count) {
     if (count <= 0 || selected < 0) return -1;
     if (selected == 0 || selected > count) return count - 1;
     return selected - 1;
+}
+
+AfterTick after_tick(Step step, int count_before, int count_after, int selected_after) {
+    if (selected_after < 0) return AfterTick::KeepShown;
+    if (step == Step::Next && count_after != count_before) return AfterTick::ShowSelected;
+    return AfterTick::StepOn;
 }
 
 }  // namespace kestrow

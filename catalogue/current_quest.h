@@ -25,4 +25,16 @@ CurrentQuest load_current_quest(const Catalogue& state, std::size_t row);
 int next_row(int selected, int count);
 int previous_row(int selected, int count);
 
+enum class Step { Next, Previous };
+
+// What the detail dialog shows once Next or Previous has applied the tick of
+// the quest shown (which may have taken it out of the list).
+enum class AfterTick {
+    StepOn,        // select the next or previous row and show it
+    ShowSelected,  // Next after the quest left the list: its successor (or
+                   // the new last row) already holds the selection; show it
+    KeepShown,     // the list emptied, nothing is selected: keep the quest on show
+};
+AfterTick after_tick(Step step, int count_before, int count_after, int selected_after);
+
 }  // namespace kestrow

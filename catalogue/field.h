@@ -14,7 +14,4 @@ std::string_view raw_field(std::string_view line, int n);
 // The n-th field with every "<BR>" replaced by CR LF. Never fails.
 std::string field(std::string_view line, int n);
 
-// The Code of a line: everything before the first comma.
-inline std::string_view code_of(std::string_view line) { return raw_field(line, 1); }
-
 }  // namespace kestrow

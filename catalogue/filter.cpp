@@ -6,6 +6,7 @@
 #include "bytes.h"
 #include "cp932_text.h"
 #include "field.h"
+#include "held_line.h"
 #include "rows.h"
 
 namespace kestrow {
@@ -52,7 +53,7 @@ std::vector<std::uint32_t> filter_lines(const Catalogue& state, int code) {
     if (code == category::cleared || code == category::not_cleared) {
         const char wanted = code == category::cleared ? cleared_flag : not_cleared_flag;
         for (std::uint32_t i = 0; i < count; ++i)
-            if (lines[i].back() == wanted && raw_field(lines[i], 2).substr(0, 1) != "[") result.push_back(i);
+            if (held_flag(lines[i]) == wanted && raw_field(lines[i], 2).substr(0, 1) != "[") result.push_back(i);
         return result;
     }
     if (code == category::search) {

@@ -8,7 +8,7 @@
 #include <unordered_set>
 
 #include "bytes.h"
-#include "field.h"
+#include "held_line.h"
 
 namespace kestrow {
 
@@ -53,7 +53,7 @@ FileBytes read_whole_file(const std::filesystem::path& path) {
 void compute_kept_keys(Catalogue& state) {
     std::unordered_set<std::string_view> carried;
     carried.reserve(state.quest_lines.size());
-    for (const auto& line : state.quest_lines) carried.insert(code_of(line));
+    for (const auto& line : state.quest_lines) carried.insert(clear_key(line));
     state.kept_keys.clear();
     for (const auto& key : state.clear_keys)
         if (!key.empty() && !carried.contains(key)) state.kept_keys.push_back(key);
@@ -77,7 +77,7 @@ std::vector<std::string_view> text_lines(std::string_view bytes) {
 }
 
 void read_clear_keys(Catalogue& state, std::string_view clear_bytes) {
-    for (const auto line : text_lines(clear_bytes)) state.clear_keys.emplace_back(code_of(line));
+    for (const auto line : text_lines(clear_bytes)) state.clear_keys.emplace_back(clear_key(line));
     std::stable_sort(state.clear_keys.begin(), state.clear_keys.end(),
                      [](const std::string& a, const std::string& b) { return collate_less(a, b); });
 }
@@ -90,12 +90,7 @@ void read_data_file(Catalogue& state, std::string_view data_bytes) {
             state.area_lines.emplace_back(line);
             continue;
         }
-        std::string held;
-        held.reserve(line.size() + 2);
-        held.append(line);
-        held.push_back(',');
-        held.push_back(cleared.contains(code_of(line)) ? cleared_flag : not_cleared_flag);
-        state.quest_lines.push_back(std::move(held));
+        state.quest_lines.push_back(make_held_line(line, cleared.contains(clear_key(line))));
     }
     compute_kept_keys(state);
 }

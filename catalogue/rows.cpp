@@ -5,6 +5,7 @@
 #include "cp932_text.h"
 #include "field.h"
 #include "filter.h"
+#include "held_line.h"
 
 namespace kestrow {
 
@@ -27,7 +28,7 @@ int icon_index(Tag tag, bool cleared) {
 }
 
 int icon_of_line(std::string_view held_line) {
-    return icon_index(quest_tag(name_head(held_line)), raw_field(held_line, 8) != "0");
+    return icon_index(quest_tag(name_head(held_line)), shows_cleared(held_line));
 }
 
 void build_rows(Catalogue& state, const std::vector<std::uint32_t>& lines) {
@@ -45,8 +46,8 @@ std::string_view repeat_mark(std::string_view repeatable) {
     return repeatable == "0" ? cp932::once_only : cp932::repeatable;
 }
 
-std::string cell_text(const Catalogue& state, std::size_t row, int column) {
-    const std::string_view line = shown_line(state, row);
+std::string cell_text(const Catalogue& state, const Row& row, int column) {
+    const std::string_view line = state.quest_lines[row.line];
     switch (column) {
         case 0: {
             std::string name(" ");

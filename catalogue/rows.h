@@ -27,9 +27,10 @@ void build_rows(Catalogue& state, const std::vector<std::uint32_t>& lines);
 
 inline constexpr int column_count = 7;
 
-// The text of a cell (code page 932; "<BR>" as CR LF): Name with a leading
-// space, Reward, Location, Condition, Details, the repeat mark, the area name.
-std::string cell_text(const Catalogue& state, std::size_t row, int column);
+// The text of a row's cell (code page 932; "<BR>" as CR LF): Name with a
+// leading space, Reward, Location, Condition, Details, the repeat mark, the
+// area name.
+std::string cell_text(const Catalogue& state, const Row& row, int column);
 
 // The held line shown in a row.
 std::string_view shown_line(const Catalogue& state, std::size_t row);

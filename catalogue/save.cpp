@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "bytes.h"
-#include "field.h"
+#include "held_line.h"
 
 namespace kestrow {
 
@@ -18,7 +18,7 @@ Message save_message(SaveOutcome outcome) {
 void rebuild_clear_keys(Catalogue& state) {
     state.clear_keys = state.kept_keys;
     for (const auto& line : state.quest_lines)
-        if (line.back() == cleared_flag) state.clear_keys.push_back(field(line, 1));
+        if (held_flag(line) == cleared_flag) state.clear_keys.emplace_back(clear_key(line));
     std::stable_sort(state.clear_keys.begin(), state.clear_keys.end(),
                      [](const std::string& a, const std::string& b) { return collate_less(a, b); });
 }

@@ -11,7 +11,6 @@
 #include "catalogue/bytes.h"
 #include "catalogue/clear_state.h"
 #include "catalogue/copy_find.h"
-#include "catalogue/field.h"
 #include "catalogue/filter.h"
 #include "catalogue/loader.h"
 #include "catalogue/rows.h"
@@ -86,7 +85,7 @@ void print_rows(const Catalogue& state, const Output& out) {
         std::string line = std::to_string(state.rows[row].icon);
         for (int column = 0; column < column_count; ++column) {
             line.push_back('\t');
-            line.append(cell_for_output(cell_text(state, row, column)));
+            line.append(cell_for_output(cell_text(state, state.rows[row], column)));
         }
         line.push_back('\n');
         out.write(line);
@@ -145,7 +144,7 @@ int run(const QStringList& args) {
     }
     if (command == "search") {
         // A text with no code page 932 form can be in no line: it finds nothing.
-        if (const auto text = to_cp932(words[1])) find(state, *text);
+        if (const auto text = to_cp932(words[1])) search_quests(state, *text);
         else state.rows.clear();
         print_rows(state, out);
         return status;
@@ -165,14 +164,8 @@ int run(const QStringList& args) {
     {
         if (!load.data_loaded) return exit_file_error;
         const auto quest_code = to_cp932(words[1]);
-        const int new_state = command == "tick" ? 1 : 0;
-        CurrentQuest quest;
-        quest.code = quest_code.value_or(std::string());
-        quest.cleared = 1 - new_state;
-        bool carried = false;
-        for (const auto& line : state.quest_lines) carried = carried || (quest_code && field(line, 1) == quest.code);
-        if (!carried) return usage_error("no quest carries that Code");
-        update_clear_state(state, quest, new_state, -1);
+        const ClearChange change = quest_code ? set_cleared(state, *quest_code, command == "tick") : ClearChange{};
+        if (change.lines == 0) return usage_error("no quest carries that Code");
         const SaveOutcome saved = save_clear_file_to_disk(state);
         if (saved != SaveOutcome::Saved) {
             report(save_message(saved), state.clear_file_path);

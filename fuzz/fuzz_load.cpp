@@ -22,12 +22,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     kestrow::read_clear_keys(state, bytes.substr(0, split));
     kestrow::read_data_file(state, split == std::string_view::npos ? std::string_view{} : bytes.substr(split + 1));
     kestrow::fill_category_chooser(state);
-    kestrow::find(state, kestrow::left(bytes, 3));
+    kestrow::search_quests(state, kestrow::left(bytes, 3));
     for (int i = -1; i < static_cast<int>(state.chooser.size()); ++i) {
         kestrow::select_entry(state, i);
         for (std::size_t row = 0; row < state.rows.size(); ++row)
             for (int column = 0; column < kestrow::column_count; ++column)
-                (void)kestrow::cell_text(state, row, column);
+                (void)kestrow::cell_text(state, state.rows[row], column);
         (void)kestrow::copy_text(state);
         if (!state.rows.empty()) {
             const auto quest = kestrow::load_current_quest(state, 0);

@@ -10,6 +10,7 @@
 #include <QLayout>
 #include <QMainWindow>
 #include <QResizeEvent>
+#include <QScrollBar>
 #include <QTreeView>
 #include <algorithm>
 #include <string>
@@ -20,6 +21,7 @@
 #include "catalogue/filter.h"
 #include "catalogue/save.h"
 #include "bitmaps.h"
+#include "chooser_model.h"
 #include "dialog_units.h"
 #include "find_dlg.h"
 #include "kestrow_doc.h"
@@ -58,12 +60,14 @@ CKestrowView::CKestrowView(CKestrowDoc* doc, std::filesystem::path dataDir, QWid
       dataDir_(std::move(dataDir)),
       categoryChooser_(new QComboBox(this)),
       questList_(new QTreeView(this)),
-      model_(new QuestListModel(state_, this)) {
+      model_(std::make_unique<QuestListModel>(state_)),
+      chooserModel_(std::make_unique<ChooserModel>(state_)) {
     setObjectName(QStringLiteral("questView"));
     setFont(dialog_font(res::form_font, res::form_font_points));
     const BaseUnits base = base_units(font());
 
     categoryChooser_->setObjectName(QStringLiteral("categoryChooser"));
+    categoryChooser_->setModel(chooserModel_.get());
     const QRect chooser = du_to_px(res::form_category_chooser, base);
     categoryChooser_->setGeometry(chooser.x(), chooser.y(), chooser.width(), categoryChooser_->sizeHint().height());
     // The form gives the height of the open list; show as many entries as fit in it.
@@ -73,7 +77,7 @@ CKestrowView::CKestrowView(CKestrowDoc* doc, std::filesystem::path dataDir, QWid
 
     questList_->setObjectName(QStringLiteral("questList"));
     questList_->setGeometry(du_to_px(res::form_quest_list, base));
-    questList_->setModel(model_);
+    questList_->setModel(model_.get());
     questList_->setRootIsDecorated(false);
     questList_->setItemsExpandable(false);
     questList_->setUniformRowHeights(true);
@@ -90,7 +94,7 @@ CKestrowView::CKestrowView(CKestrowDoc* doc, std::filesystem::path dataDir, QWid
     connect(questList_, &QTreeView::doubleClicked, this, &CKestrowView::OnDblclkQuestList);
     connect(questList_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CKestrowView::updateCommands);
-    connect(model_, &QAbstractItemModel::modelReset, this, &CKestrowView::updateCommands);
+    connect(model_.get(), &QAbstractItemModel::modelReset, this, &CKestrowView::updateCommands);
     connect(doc_, &CKestrowDoc::modifiedMarkChanged, this, &CKestrowView::updateCommands);
     // Enter opens the selected quest wherever the focus is in the form.
     for (QObject* o : {static_cast<QObject*>(this), static_cast<QObject*>(questList_),
@@ -123,9 +127,8 @@ void CKestrowView::OnInitialUpdate() {
     Profile profile;
     readProfile(profile);
 
-    model_->beginRowsChange();
     const LoadReport report = load_catalogue(state_, dataDir_);
-    model_->endRowsChange();
+    model_->refresh();
     showNotices(report);
     fillCategoryChooser();
     updateCommands();
@@ -175,8 +178,7 @@ void CKestrowView::showNotices(const LoadReport& report) {
 
 void CKestrowView::fillCategoryChooser() {
     fill_category_chooser(state_);
-    categoryChooser_->clear();
-    for (const auto& entry : state_.chooser) categoryChooser_->addItem(from_cp932(entry.text), entry.code);
+    chooserModel_->reload();
     categoryChooser_->setCurrentIndex(state_.selected_entry);
 }
 
@@ -218,9 +220,15 @@ void CKestrowView::updateCommands() {
 }
 
 void CKestrowView::OnCategoryChosen(int index) {
-    model_->beginRowsChange();
     select_entry(state_, index);
-    model_->endRowsChange();
+    showNewRows();
+}
+
+void CKestrowView::showNewRows() {
+    if (model_->refresh() == QuestListModel::Refresh::Reset) return;
+    // The same lines as before, but shown anew.
+    questList_->selectionModel()->clear();
+    questList_->scrollToTop();
 }
 
 void CKestrowView::OnFileSave() {
@@ -302,12 +310,17 @@ void CKestrowView::selectRow(int row) {
 
 bool CKestrowView::UpdateClearState(int new_state) {
     const int selected = selectedRow();
-    // A reset of the model keeps the list's scroll position: the row that was
-    // topmost stays at the top (or the list ends where it now must).
-    model_->beginRowsChange();
+    const int top = questList_->indexAt(QPoint(0, 0)).row();
+    const int across = questList_->horizontalScrollBar()->value();
     const ClearUpdate update = update_clear_state(state_, quest_, new_state, selected);
-    model_->endRowsChange();
-    selectRow(update.selected_row);
+    if (model_->refresh() == QuestListModel::Refresh::Reset) {
+        // A quest left the list: the row kept selected, and the row that was
+        // topmost back at the top (or the list's end where it must end now).
+        selectRow(update.selected_row);
+        if (top >= 0 && rowCount() > 0)
+            questList_->scrollTo(model_->index(std::min(top, rowCount() - 1), 0), QAbstractItemView::PositionAtTop);
+        questList_->horizontalScrollBar()->setValue(across);
+    }
     if (update.changed) doc_->setModifiedMark(1);
     return update.changed;
 }
@@ -320,17 +333,10 @@ void CKestrowView::OnEditFind() {
     // catalogue: such a text finds nothing, and nothing changes.
     const std::optional<std::string> text = to_cp932(dlg.text());
     if (!text) return;
-    const bool hasSearchEntry =
-        std::ranges::any_of(state_.chooser, [](const ChooserEntry& e) { return e.code == category::search; });
-    if (!hasSearchEntry) {
-        // Kept for the next Find; there is no entry to show it in.
-        kestrow::find(state_, *text);
-        return;
-    }
-    model_->beginRowsChange();
-    kestrow::find(state_, *text);
-    model_->endRowsChange();
-    const int entry = state_.selected_entry;
-    categoryChooser_->setItemText(entry, from_cp932(state_.chooser[static_cast<std::size_t>(entry)].text));
+    // Without a search entry the text is only kept for the next Find.
+    const int entry = search_quests(state_, *text);
+    if (entry < 0) return;
+    chooserModel_->entryChanged(entry);
     categoryChooser_->setCurrentIndex(entry);
+    showNewRows();
 }

@@ -5,10 +5,12 @@
 
 #include <QWidget>
 #include <filesystem>
+#include <memory>
 
 #include "catalogue/catalogue.h"
 #include "catalogue/current_quest.h"
 #include "catalogue/loader.h"
+#include "quest_host.h"
 
 class QAction;
 class QComboBox;
@@ -17,18 +19,10 @@ class QTreeView;
 class CKestrowDoc;
 
 namespace kestrow {
+class ChooserModel;
 class QuestListModel;
 class Profile;
 }  // namespace kestrow
-
-// The quest detail dialog's outer rectangle in screen pixels.
-struct DialogGeometry {
-    int left = 184;
-    int top = 178;
-    int width = 644;
-    int height = 421;
-    bool operator==(const DialogGeometry&) const = default;
-};
 
 // The frame's actions whose availability and handling the view decides.
 struct ViewCommands {
@@ -38,7 +32,7 @@ struct ViewCommands {
     QAction* find = nullptr;
 };
 
-class CKestrowView final : public QWidget {
+class CKestrowView final : public QWidget, public QuestDialogHost {
     Q_OBJECT
 public:
     CKestrowView(CKestrowDoc* doc, std::filesystem::path dataDir, QWidget* parent = nullptr);
@@ -67,25 +61,22 @@ public:
 
     // The quest detail dialog's side of the view. The current quest is the
     // selected row's fields, copied out when the dialog opens or steps.
-    kestrow::CurrentQuest& currentQuest() { return quest_; }
-    bool LoadCurrentQuest();
-    void SelectNextRow();
-    void SelectPreviousRow();
+    kestrow::CurrentQuest& currentQuest() override { return quest_; }
+    bool LoadCurrentQuest() override;
+    void SelectNextRow() override;
+    void SelectPreviousRow() override;
     // Applies a cleared tick to the current quest and shows the result: the
     // rows rebuilt, the selection kept by the catalogue's rule, the topmost
     // row back at the top, the document marked modified when a flag changed.
-    bool UpdateClearState(int new_state);
-    // The selected row of the quest list, -1 for none, and the row count.
-    int selectedRow() const;
-    int rowCount() const;
+    bool UpdateClearState(int new_state) override;
+    int selectedRow() const override;
+    int rowCount() const override;
+    DialogGeometry& dialogGeometry() override { return geometry_; }
 
-    kestrow::Catalogue& catalogue() { return state_; }
     const kestrow::Catalogue& catalogue() const { return state_; }
-    DialogGeometry& dialogGeometry() { return geometry_; }
     CKestrowDoc* document() const { return doc_; }
     QTreeView* questList() const { return questList_; }
     QComboBox* categoryChooser() const { return categoryChooser_; }
-    kestrow::QuestListModel* questListModel() const { return model_; }
 
     // Refreshes the enabled state of the bound commands.
     void updateCommands();
@@ -104,7 +95,10 @@ private:
     void fillCategoryChooser();
     bool PreTranslateMessage(const QKeyEvent* key);
     void selectRow(int row);
+    // After a category was chosen or searched: its rows, none selected, from the top.
+    void showNewRows();
 
+    // The models read the catalogue, so they are declared after it and go first.
     kestrow::Catalogue state_;
     CKestrowDoc* doc_;
     std::filesystem::path dataDir_;
@@ -114,5 +108,6 @@ private:
     ViewCommands commands_;
     QComboBox* categoryChooser_;
     QTreeView* questList_;
-    kestrow::QuestListModel* model_;
+    std::unique_ptr<kestrow::QuestListModel> model_;
+    std::unique_ptr<kestrow::ChooserModel> chooserModel_;
 };

@@ -11,7 +11,6 @@
 
 #include "bitmaps.h"
 #include "dialog_units.h"
-#include "kestrow_view.h"
 #include "placement.h"
 #include "platform/cp932_codec.h"
 #include "platform/text.h"
@@ -159,34 +158,27 @@ void CQuestDlg::UpdateData(bool saveAndValidate) {
     staticRepeatMark_->setText(from_cp932(repeatMark_));
 }
 
-bool CQuestDlg::keepShowingIfListEmptied() {
-    if (view_->selectedRow() >= 0) return false;
-    // Its flags now hold the tick just applied: OK compares against that.
-    view_->currentQuest().cleared = cleared_ != 0 ? 1 : 0;
-    return true;
-}
+void CQuestDlg::OnNext() { step(Step::Next); }
+void CQuestDlg::OnPrevious() { step(Step::Previous); }
 
-void CQuestDlg::OnNext() {
+void CQuestDlg::step(Step direction) {
     if (view_->selectedRow() < 0) return;  // nothing left to step to
     UpdateData(true);
     const int count = view_->rowCount();
     view_->UpdateClearState(cleared_);
-    if (keepShowingIfListEmptied()) return;
-    // A quest that left the list has left its successor at its index (or the
-    // new last row) selected: show that one rather than step past it.
-    if (view_->rowCount() == count)
-        view_->SelectNextRow();
-    else
-        view_->LoadCurrentQuest();
-    RefreshFromView();
-}
-
-void CQuestDlg::OnPrevious() {
-    if (view_->selectedRow() < 0) return;
-    UpdateData(true);
-    view_->UpdateClearState(cleared_);
-    if (keepShowingIfListEmptied()) return;
-    view_->SelectPreviousRow();
+    switch (after_tick(direction, count, view_->rowCount(), view_->selectedRow())) {
+        case AfterTick::KeepShown:
+            // Its flags now hold the tick just applied: OK compares against that.
+            view_->currentQuest().cleared = cleared_ != 0 ? 1 : 0;
+            return;
+        case AfterTick::ShowSelected: view_->LoadCurrentQuest(); break;
+        case AfterTick::StepOn:
+            if (direction == Step::Next)
+                view_->SelectNextRow();
+            else
+                view_->SelectPreviousRow();
+            break;
+    }
     RefreshFromView();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The quest detail dialog: one quest of the quest list at a time, its cleared
 // tick, and Next and Previous to step through the list without closing. It
-// holds no catalogue data: it works through the view that opened it.
+// holds no catalogue data: it works through the list that opened it.
 
 #include <QDialog>
 #include <QMargins>
@@ -9,14 +9,15 @@
 #include <array>
 #include <string>
 
+#include "catalogue/current_quest.h"
 #include "quest_dlg_layout.h"
+#include "quest_host.h"
 
 class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
-class CKestrowView;
 
 class CQuestDlg final : public QDialog {
     Q_OBJECT
@@ -24,8 +25,8 @@ public:
     explicit CQuestDlg(QWidget* parent = nullptr);
     ~CQuestDlg() override;
 
-    // The view that opened the dialog; set before DoModal.
-    void setView(CKestrowView* view) { view_ = view; }
+    // The list that opened the dialog; set before DoModal.
+    void setView(QuestDialogHost* view) { view_ = view; }
     // The tick of the quest shown last, read by the opener after Accepted.
     int clearedValue() const { return cleared_; }
 
@@ -54,9 +55,8 @@ private:
     void settleFrame();
     QMargins windowFrame() const;
     QMargins layoutFrame() const;
-    // After a change that emptied the list nothing is selected: the quest
-    // shown stays on show, its tick as applied.
-    bool keepShowingIfListEmptied();
+    // Next and Previous: apply the tick, then show the quest the step leads to.
+    void step(kestrow::Step direction);
 
     QLabel* staticRepeatMark_;
     QLabel* staticRepeat_;
@@ -81,7 +81,7 @@ private:
     int cleared_ = 0;
     std::string repeatMark_;
     std::string name_;
-    CKestrowView* view_ = nullptr;
+    QuestDialogHost* view_ = nullptr;
     int initialised_ = 0;
 
     // The outer rectangle asked for, and the frame it was placed with.

@@ -1,11 +1,12 @@
 #pragma once
 // The quest list's rows as a Qt model. The rows live in the catalogue; the
-// model only reads them, decoding code page 932 for the cells it is asked for,
-// so a category of any size appears at once.
+// model reads them, decoding code page 932 for the cells it is asked for, so
+// a category of any size appears at once.
 
 #include <QAbstractTableModel>
 #include <QIcon>
 #include <QList>
+#include <vector>
 
 #include "catalogue/catalogue.h"
 
@@ -14,14 +15,18 @@ namespace kestrow {
 class QuestListModel final : public QAbstractTableModel {
     Q_OBJECT
 public:
+    // state must outlive the model.
     explicit QuestListModel(const Catalogue& state, QObject* parent = nullptr);
 
     // The status images by icon index.
     void setIcons(QList<QIcon> icons);
 
-    // Call around every change of the catalogue's rows.
-    void beginRowsChange() { beginResetModel(); }
-    void endRowsChange() { endResetModel(); }
+    enum class Refresh { Unchanged, DataChanged, Reset };
+    // Takes the catalogue's rows as they are now. Rows that show the same
+    // lines as before are reported as changed where their icon changed, which
+    // keeps the selection and the scroll position; any other change resets
+    // the model.
+    Refresh refresh();
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -30,6 +35,8 @@ public:
 
 private:
     const Catalogue& state_;
+    // The rows as last reported: what the views have been told.
+    std::vector<Row> rows_;
     QList<QIcon> icons_;
 };
 

@@ -10,6 +10,7 @@
 #include "catalogue/area_index.h"
 #include "catalogue/field.h"
 #include "catalogue/filter.h"
+#include "catalogue/held_line.h"
 #include "catalogue/loader.h"
 
 namespace kestrow::test {
@@ -45,7 +46,7 @@ inline Catalogue make_catalogue(std::string_view data_bytes, std::string_view cl
 
 inline Strings shown_codes(const Catalogue& state) {
     Strings codes;
-    for (const Row& row : state.rows) codes.emplace_back(code_of(state.quest_lines[row.line]));
+    for (const Row& row : state.rows) codes.emplace_back(clear_key(state.quest_lines[row.line]));
     return codes;
 }
 

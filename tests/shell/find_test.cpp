@@ -29,8 +29,7 @@ protected:
     QString find(std::function<void(QDialog&)> act) {
         // Shortcuts reach the active window only, and the offscreen platform
         // does not hand the activation back when a dialog closes.
-        frame()->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(frame()));
+        EXPECT_TRUE(activate(frame()));
         QString offered;
         when_modal([&](QDialog& d) {
             EXPECT_EQ(d.windowTitle(), QStringLiteral("検索文字列"));
@@ -110,7 +109,7 @@ TEST(FindDialog, TheBoxSwitchesTheInputMethodToKanaWhileItHasTheFocus) {
         CFindDlg dlg;
         dlg.setInputMethod(std::make_unique<FakeInputMethod>(ime));
         when_modal([&](QDialog& d) {
-            EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+            EXPECT_TRUE(activate(&d));
             for (int tabs : {0, 1, 2}) {  // the box, OK, then past Cancel to the box
                 for (int i = 0; i < tabs; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
                 QCoreApplication::processEvents();

@@ -62,35 +62,35 @@ TEST_F(MainWindow, FirstStartShowsTheEmptyFormWithDefaults) {
     EXPECT_EQ(questList()->geometry(), view()->rect().adjusted(10, 40, -10, -10));
 }
 
-TEST_F(MainWindow, FileProblemsAreReportedBeforeTheWindowShows) {
-    const QString data = QDir::toNativeSeparators(dataPath("Kestrow.txt"));
-    const QString clear = QStringLiteral("クリア済みリストを読み込めません。\n\n") + QDir::toNativeSeparators(dataPath("ClrList.txt"));
-    const auto texts = [&] {
-        QStringList shown;
-        for (const ShownMessage& m : shown_) shown << m.request.text;
-        shown_.clear();
-        return shown;
-    };
+TEST_F(MainWindow, AMissingDataFileIsReportedBeforeTheWindowShows) {
     ASSERT_TRUE(QFile::remove(dataPath("Kestrow.txt")));
     start();
     ASSERT_EQ(shown_.size(), 1u);
+    EXPECT_EQ(shown_[0].request.text,
+              QStringLiteral("データファイルが見つかりません。\n\n") + QDir::toNativeSeparators(dataPath("Kestrow.txt")));
     EXPECT_TRUE(shown_[0].request.icon == QMessageBox::Warning && shown_[0].request.buttons == QMessageBox::Ok);
     EXPECT_FALSE(shown_[0].main_window_visible);
-    EXPECT_EQ(texts(), QStringList{QStringLiteral("データファイルが見つかりません。\n\n") + data});
+    EXPECT_EQ(MsgBox::caption(), QStringLiteral("Kestrow"));
     EXPECT_TRUE(frame()->isVisible());
-    closeWindow();
-    // A folder where each file should be: both are reported, in that order.
+    EXPECT_EQ(chooser()->count(), 0);
+}
+
+TEST_F(MainWindow, FoldersInPlaceOfTheFilesAreReportedInOrderAndAnEmptyCatalogueIsNoError) {
     ASSERT_TRUE(QFile::remove(dataPath("ClrList.txt")) && QDir().mkdir(dataPath("ClrList.txt")) &&
-                QDir().mkdir(dataPath("Kestrow.txt")));
+                QFile::remove(dataPath("Kestrow.txt")) && QDir().mkdir(dataPath("Kestrow.txt")));
+    const QString clear = QStringLiteral("クリア済みリストを読み込めません。\n\n") + QDir::toNativeSeparators(dataPath("ClrList.txt"));
     start();
-    EXPECT_EQ(texts(), (QStringList{clear, QStringLiteral("データファイルを読み込めません。\n\n") + data}));
+    ASSERT_EQ(shown_.size(), 2u);
+    EXPECT_EQ(shown_[0].request.text, clear);
+    EXPECT_EQ(shown_[1].request.text,
+              QStringLiteral("データファイルを読み込めません。\n\n") + QDir::toNativeSeparators(dataPath("Kestrow.txt")));
     closeWindow();
-    // An empty data file is no error.
+    shown_.clear();
     ASSERT_TRUE(QDir().rmdir(dataPath("Kestrow.txt")));
     write_file(dataPath("Kestrow.txt"), {});
     start();
-    EXPECT_EQ(texts(), QStringList{clear});
-    EXPECT_EQ(chooser()->count(), 0);
+    ASSERT_EQ(shown_.size(), 1u);
+    EXPECT_EQ(shown_[0].request.text, clear);
 }
 
 TEST_F(MainWindow, ACategoryShowsItsRowsWithIconsAndTexts) {
@@ -126,13 +126,13 @@ TEST_F(MainWindow, CommandsFollowRowsSelectionAndMarkAndCtrlSSavesTheSortedCodes
     EXPECT_EQ(enabled(), "EditCopy EditFind");
     select(2);
     EXPECT_EQ(enabled(), "Change EditCopy EditFind");
-    setCleared(1, true);   // 11002 ticked; the rebuilt rows drop the selection
-    setCleared(0, false);  // 11001 unticked
-    EXPECT_EQ(enabled(), "EditCopy FileSave EditFind");
+    setCleared(1, true);   // 11002 ticked
+    setCleared(0, false);  // 11001 unticked; in an area the row stays selected
+    EXPECT_EQ(enabled(), "Change EditCopy FileSave EditFind");
     press(Qt::Key_S);
     EXPECT_TRUE(shown_.empty());
     EXPECT_EQ(read_file(dataPath("ClrList.txt")), "11002\r\n11003\r\n12002\r\n13003\r\n21005\r\n21008\r\n22001\r\n31002\r\n");
-    EXPECT_EQ(enabled(), "EditCopy EditFind");
+    EXPECT_EQ(enabled(), "Change EditCopy EditFind");
     // Disabled, Ctrl+S writes nothing.
     write_file(dataPath("ClrList.txt"), "kept\r\n");
     press(Qt::Key_S);
@@ -143,7 +143,7 @@ TEST_F(MainWindow, CommandsFollowRowsSelectionAndMarkAndCtrlSSavesTheSortedCodes
     EXPECT_EQ(enabled(), "EditFind");
 }
 
-TEST_F(MainWindow, CtrlCCopiesTheShownLinesAndCtrlMRunsNothing) {
+TEST_F(MainWindow, CtrlCCopiesTheShownLines) {
     start();
     choose(QStringLiteral("ゼルト火山"));
     // Expected from the sample's UTF-8 source: tabs for commas, then the cleared flag (31002 alone).
@@ -158,7 +158,11 @@ TEST_F(MainWindow, CtrlCCopiesTheShownLinesAndCtrlMRunsNothing) {
     choose(QStringLiteral("検索結果"));
     view()->OnEditCopy();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), expected);
-    // The menu shows Ctrl+M, but exactly three keys run commands.
+}
+
+TEST_F(MainWindow, CtrlMRunsNothingAndExactlyThreeKeysRunCommands) {
+    // The menu shows Ctrl+M beside 変更.
+    start();
     choose(harbour);
     select(0);
     const auto opened = when_modal();
@@ -171,39 +175,12 @@ TEST_F(MainWindow, CtrlCCopiesTheShownLinesAndCtrlMRunsNothing) {
     EXPECT_EQ(keyed, (QStringList{"actionEditCopy=Ctrl+C", "actionEditFind=Ctrl+F", "actionFileSave=Ctrl+S"}));
 }
 
-TEST_F(MainWindow, MenusBarsPanesAndTheAboutBoxShowTheirTexts) {
-    // Only the caps lock's state is known.
-    struct FakeLocks final : KeyLockState {
-        std::optional<bool> caps = true;
-        std::optional<bool> isOn(LockKey k) const override { return k == LockKey::Caps ? caps : std::nullopt; }
-    };
+TEST_F(MainWindow, MenusShowTheirItemsPromptsAndTips) {
     start();
     QStringList seen;
     for (QAction* menu : frame()->menuBar()->actions())
         for (QAction* a : menu->menu()->actions())
             seen << menu->text() + u' ' + (a->isSeparator() ? "-" : a->text() + u'|' + a->statusTip() + u'|' + a->toolTip());
-    // The title, the tool bar's icon size and buttons, the list's column headers.
-    const QSize icons = frame()->toolBar()->iconSize();
-    QString bar = QStringLiteral("%1 %2x%3").arg(frame()->windowTitle()).arg(icons.width()).arg(icons.height());
-    for (QAction* a : frame()->toolBar()->actions()) bar += u' ' + (a->isSeparator() ? "-" : a->objectName());
-    for (int c = 0; c < 7; ++c) bar += u' ' + questList()->model()->headerData(c, Qt::Horizontal).toString();
-    seen << bar;
-    // The key panes show a lock only while it is on, refreshed by any key press.
-    auto* locks = new FakeLocks;
-    frame()->setKeyLockState(std::unique_ptr<KeyLockState>(locks));
-    for (const bool on : {true, false}) {
-        locks->caps = on;
-        QTest::keyClick(questList(), Qt::Key_NumLock);
-        QString panes;
-        for (QLabel* pane : frame()->statusBar()->findChildren<QLabel*>()) panes += pane->text() + u'|';
-        seen << panes;
-    }
-    when_modal([&](QDialog& box) {
-        seen << box.windowTitle() + u'|' + child<QLabel>(box, "aboutVersion")->text();
-        EXPECT_TRUE(child<QLabel>(box, "aboutRights")->text().contains(QStringLiteral("Copyright")));
-        EXPECT_FALSE(child<QLabel>(box, "aboutIcon")->pixmap().isNull());
-    });
-    action("actionAppAbout")->trigger();
     EXPECT_EQ(seen, (QStringList{
                         "ファイル(&F) 上書き保存(&S)\tCtrl+S|作業中のﾌｧｲﾙを上書きして保存|保存",
                         "ファイル(&F) -",
@@ -216,17 +193,49 @@ TEST_F(MainWindow, MenusBarsPanesAndTheAboutBoxShowTheirTexts) {
                         "表示(&V) ツールバー(&T)|ﾂｰﾙ ﾊﾞｰの 表示/非表示|ﾂｰﾙ ﾊﾞｰの表示切り替え",
                         "表示(&V) ステータスバー(&S)|ｽﾃｰﾀｽ ﾊﾞｰの 表示/非表示|ｽﾃｰﾀｽ ﾊﾞｰの表示切り替え",
                         "ヘルプ(&H) バージョン情報(&A)...|ﾌﾟﾛｸﾞﾗﾑの情報、ﾊﾞｰｼﾞｮﾝそして著作権を表示|ﾊﾞｰｼﾞｮﾝ情報",
-                        "ケストロウ 20x19 actionFileSave - actionEditCopy - actionEditFind - actionAppAbout "
-                        "クエスト名称 報酬 場所 発生条件 詳細 複数回 エリア",
-                        "ﾚﾃﾞｨ||CAP|||",
-                        "ﾚﾃﾞｨ|||||",
-                        "ケストロウのバージョン （’◇’）ゞ|Kestrow Version 1.1",
                     }));
-    // The View menu hides the bars and takes its check marks off.
+}
+
+TEST_F(MainWindow, TitleToolBarAndColumnHeadersAndTheViewMenuHidesTheBars) {
+    start();
+    const QSize icons = frame()->toolBar()->iconSize();
+    QString bar = QStringLiteral("%1 %2x%3").arg(frame()->windowTitle()).arg(icons.width()).arg(icons.height());
+    for (QAction* a : frame()->toolBar()->actions()) bar += u' ' + (a->isSeparator() ? "-" : a->objectName());
+    for (int c = 0; c < 7; ++c) bar += u' ' + questList()->model()->headerData(c, Qt::Horizontal).toString();
+    EXPECT_EQ(bar, QStringLiteral("ケストロウ 20x19 actionFileSave - actionEditCopy - actionEditFind - actionAppAbout "
+                                  "クエスト名称 報酬 場所 発生条件 詳細 複数回 エリア"));
     action("actionViewToolbar")->trigger();
     action("actionViewStatusBar")->trigger();
     EXPECT_FALSE(frame()->toolBar()->isVisible() || frame()->statusBar()->isVisible());
     EXPECT_FALSE(action("actionViewToolbar")->isChecked() || action("actionViewStatusBar")->isChecked());
+}
+
+TEST_F(MainWindow, KeyPanesShowALockOnlyWhileItIsOnAndTheAboutBoxItsTexts) {
+    // Only the caps lock's state is known.
+    struct FakeLocks final : KeyLockState {
+        std::optional<bool> caps = true;
+        std::optional<bool> isOn(LockKey k) const override { return k == LockKey::Caps ? caps : std::nullopt; }
+    };
+    start();
+    auto* locks = new FakeLocks;
+    frame()->setKeyLockState(std::unique_ptr<KeyLockState>(locks));
+    QStringList seen;
+    for (const bool on : {true, false}) {
+        locks->caps = on;
+        QTest::keyClick(questList(), Qt::Key_NumLock);  // any key refreshes them
+        QString panes;
+        for (QLabel* pane : frame()->statusBar()->findChildren<QLabel*>()) panes += pane->text() + u'|';
+        seen << panes;
+    }
+    EXPECT_EQ(seen, (QStringList{"ﾚﾃﾞｨ||CAP|||", "ﾚﾃﾞｨ|||||"}));
+    QString about;
+    when_modal([&](QDialog& box) {
+        about = box.windowTitle() + u'|' + child<QLabel>(box, "aboutVersion")->text();
+        EXPECT_TRUE(child<QLabel>(box, "aboutRights")->text().contains(QStringLiteral("Copyright")));
+        EXPECT_FALSE(child<QLabel>(box, "aboutIcon")->pixmap().isNull());
+    });
+    action("actionAppAbout")->trigger();
+    EXPECT_EQ(about, QStringLiteral("ケストロウのバージョン （’◇’）ゞ|Kestrow Version 1.1"));
 }
 
 TEST_F(MainWindow, UnsavedChangesAreConfirmedAtCloseAndAtSessionEnd) {
@@ -258,7 +267,7 @@ TEST_F(MainWindow, UnsavedChangesAreConfirmedAtCloseAndAtSessionEnd) {
     EXPECT_EQ(read_file(dataPath("ClrList.txt")), before);
 }
 
-TEST_F(MainWindow, WidthsDialogGeometryAndPlacementAreReadAtStartAndWrittenOnExit) {
+TEST_F(MainWindow, WidthsAndDialogGeometryAreReadAtStartAndWrittenOnExit) {
     // A non-number or -1 is the default; column 8 does not exist and is left alone.
     for (const auto& [key, value] : std::initializer_list<std::pair<const char*, QVariant>>{
              {"CWidth/1", "wide"}, {"CWidth/4", 250}, {"CWidth/7", 0}, {"CWidth/8", 999},
@@ -271,7 +280,6 @@ TEST_F(MainWindow, WidthsDialogGeometryAndPlacementAreReadAtStartAndWrittenOnExi
     EXPECT_EQ(profile().allKeys(), keys);
 
     start();
-    const QSize first = frame()->size();
     QList<int> widths;
     for (int c = 0; c < 7; ++c) widths << questList()->header()->sectionSize(c);
     EXPECT_EQ(widths, (QList<int>{100, 100, 100, 250, 100, 100, 0}));
@@ -287,6 +295,13 @@ TEST_F(MainWindow, WidthsDialogGeometryAndPlacementAreReadAtStartAndWrittenOnExi
                                    "CWidth/1=100", "CWidth/2=100", "CWidth/3=130", "CWidth/4=250", "CWidth/5=100",
                                    "CWidth/6=100", "CWidth/7=0", "CWidth/8=999",
                                    "Settings/WindowPos=0:1:-1:-1:-1:-1:100:120:800:620"}));
+}
+
+TEST_F(MainWindow, ThePlacementClosedWithIsTheNextStartsAlsoMaximised) {
+    start();
+    frame()->setGeometry(QRect(100, 120, 700, 500));
+    settle();
+    closeWindow();
     start();
     EXPECT_EQ(frame()->geometry(), QRect(100, 120, 700, 500));
     EXPECT_EQ(frame()->windowState(), Qt::WindowNoState);
@@ -298,19 +313,25 @@ TEST_F(MainWindow, WidthsDialogGeometryAndPlacementAreReadAtStartAndWrittenOnExi
     start();
     EXPECT_TRUE(frame()->isMaximized());
     EXPECT_EQ(frame()->normalGeometry(), QRect(100, 120, 700, 500));
-    closeWindow();
-    // Closed minimised: the stored show state wins over the start-up one.
+}
+
+TEST_F(MainWindow, AStoredMinimisedStateWinsOverTheStartUpOne) {
     profile().setValue("Settings/WindowPos", "0:2:-1:-1:-1:-1:100:120:800:620");
     start();
     EXPECT_TRUE(frame()->isMinimized());
     closeWindow();
     EXPECT_TRUE(storedPlacement().startsWith(QStringLiteral("0:2:")));
-    // A rejected string leaves the frame as a first start has it.
+}
+
+TEST_F(MainWindow, ARejectedPlacementIsIgnoredAndOneOffEveryScreenIsMovedOnto) {
+    start();
+    const QSize first = frame()->size();
+    closeWindow();
     profile().setValue("Settings/WindowPos", "junk");
     start();
-    EXPECT_EQ(frame()->size(), first);
+    EXPECT_EQ(frame()->size(), first);  // as a first start has it
     closeWindow();
-    // Entirely off every screen: moved onto the nearest one, size kept.
+    // Moved onto the nearest screen, size kept.
     profile().setValue("Settings/WindowPos", "0:1:-1:-1:-1:-1:50000:50000:50700:50500");
     start();
     EXPECT_EQ(frame()->size(), QSize(700, 500));

@@ -113,7 +113,7 @@ TEST_F(QuestDialog, ShowsEachQuestStepsRoundTheListAndTicksInPlace) {
     EXPECT_EQ(view()->selectedRow(), 1);
 }
 
-TEST_F(QuestDialog, AQuestThatLeavesItsCategoryHandsOnToItsNeighbourAndMovesNothingElse) {
+TEST_F(QuestDialog, AQuestThatLeavesItsCategoryMovesNeitherTheListNorTheSelection) {
     start();
     // A long list scrolled both ways: the row that leaves moves nothing else.
     frame()->resize(500, 300);
@@ -131,28 +131,43 @@ TEST_F(QuestDialog, AQuestThatLeavesItsCategoryHandsOnToItsNeighbourAndMovesNoth
     open([](QDialog& d) { for (int i = 0; i < 6; ++i) click(d, "buttonPrevious"); });
     EXPECT_EQ(view()->selectedRow(), 9);
     EXPECT_EQ(top(), 10);
+}
 
-    // The row ticked (unticked in クリア済み), the button, and the quest then
-    // shown, by their index before the step; negative ones count from the end.
-    const struct { const char* category; int row; const char* button; int shows; } cases[] = {
-        {"未クリア", 1, "buttonNext", 2},     {"未クリア", 1, "buttonPrevious", 0},
-        {"未クリア", -1, "buttonNext", -2},   {"未クリア", -1, "buttonPrevious", -3},
-        {"未クリア", 0, "buttonPrevious", -1}, {"クリア済み", 3, "buttonNext", 4},
-        {"クリア済み", -1, "buttonPrevious", -3},
-    };
-    for (const auto& c : cases) {
-        choose(QString::fromUtf8(c.category));
-        const QStringList before = names();
-        const auto at = [&](int i) { return i < 0 ? static_cast<int>(before.size()) + i : i; };
-        selectRow(at(c.row));
-        QString shown;
-        open([&](QDialog& d) { tick(d); click(d, c.button); shown = d.windowTitle(); });
-        EXPECT_EQ(shown, before[at(c.shows)]) << c.category << ' ' << c.row << ' ' << c.button;
-        EXPECT_EQ(names(), before.mid(0, at(c.row)) + before.mid(at(c.row) + 1));
-    }
+// The row ticked (unticked in クリア済み), the button, and the quest then
+// shown, by their index before the step; negative ones count from the end.
+struct Leaving {
+    const char* category;
+    int row;
+    const char* button;
+    int shows;
+};
+
+class QuestLeaving : public QuestDialog, public ::testing::WithParamInterface<Leaving> {};
+
+TEST_P(QuestLeaving, NextAndPreviousShowTheNeighbourOfTheQuestThatLeft) {
+    const Leaving& c = GetParam();
+    start();
+    choose(QString::fromUtf8(c.category));
+    const QStringList before = names();
+    const auto at = [&](int i) { return i < 0 ? static_cast<int>(before.size()) + i : i; };
+    selectRow(at(c.row));
+    QString shown;
+    open([&](QDialog& d) { tick(d); click(d, c.button); shown = d.windowTitle(); });
+    EXPECT_EQ(shown, before[at(c.shows)]);
+    EXPECT_EQ(names(), before.mid(0, at(c.row)) + before.mid(at(c.row) + 1));
     EXPECT_TRUE(action("actionFileSave")->isEnabled());
+}
 
-    // Cancel after two steps keeps what the steps applied and drops the third tick.
+INSTANTIATE_TEST_SUITE_P(Categories, QuestLeaving,
+                         ::testing::Values(Leaving{"未クリア", 1, "buttonNext", 2}, Leaving{"未クリア", 1, "buttonPrevious", 0},
+                                           Leaving{"未クリア", -1, "buttonNext", -2},
+                                           Leaving{"未クリア", -1, "buttonPrevious", -3},
+                                           Leaving{"未クリア", 0, "buttonPrevious", -1},
+                                           Leaving{"クリア済み", 3, "buttonNext", 4},
+                                           Leaving{"クリア済み", -1, "buttonPrevious", -3}));
+
+TEST_F(QuestDialog, CancelKeepsWhatTheStepsAppliedAndDropsTheLastTick) {
+    start();
     choose(QStringLiteral("未クリア"));
     const QStringList before = names();
     selectRow(0);

@@ -8,10 +8,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "catalogue/clear_state.h"
-#include "catalogue/current_quest.h"
 #include "platform/paths.h"
-#include "quest_list_model.h"
 
 namespace kestrow::test {
 
@@ -77,10 +74,15 @@ CKestrowApp& ShellTest::start() {
     app_ = std::make_unique<CKestrowApp>(to_path(dataDir_));
     EXPECT_TRUE(app_->InitInstance());
     // Shortcuts reach only the active window.
-    frame()->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(frame()));
-    settle();
+    EXPECT_TRUE(activate(frame()));
     return *app_;
+}
+
+bool activate(QWidget* window) {
+    // The offscreen platform activates at once; the news arrives with the next events.
+    window->activateWindow();
+    settle();
+    return window->isActiveWindow();
 }
 
 void ShellTest::closeWindow() {
@@ -88,7 +90,7 @@ void ShellTest::closeWindow() {
     settle();
 }
 
-void ShellTest::settle() {
+void settle() {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
@@ -107,12 +109,9 @@ void ShellTest::choose(const QString& text) {
 }
 
 void ShellTest::setCleared(int row, bool cleared) {
-    auto& state = view()->catalogue();
-    const CurrentQuest quest = load_current_quest(state, static_cast<std::size_t>(row));
-    view()->questListModel()->beginRowsChange();
-    const ClearUpdate update = update_clear_state(state, quest, cleared ? 1 : 0, row);
-    view()->questListModel()->endRowsChange();
-    if (update.changed) view()->document()->setModifiedMark(1);
+    questList()->setCurrentIndex(questList()->model()->index(row, 0));
+    ASSERT_TRUE(view()->LoadCurrentQuest());
+    view()->UpdateClearState(cleared ? 1 : 0);
 }
 
 QSettings ShellTest::profile() const {

@@ -24,6 +24,9 @@
 #include "main_frame.h"
 #include "platform/message_box.h"
 
+// Failures show texts, not UTF-16 code units.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
 namespace kestrow::test {
 
 struct ShownMessage {
@@ -46,6 +49,12 @@ W* child(QWidget& parent, const char* name) {
 }
 void click(QWidget& parent, const char* button);
 
+// Lets pending deletions and events run.
+void settle();
+
+// Makes a top-level window the active one, as a click on it would; true when it is.
+bool activate(QWidget* window);
+
 class ShellTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -55,8 +64,6 @@ protected:
     CKestrowApp& start();
     // Closes the main window as the user would and lets Qt delete it.
     void closeWindow();
-    // Lets pending deletions and events run.
-    static void settle();
 
     CMainFrame* frame() const { return app_->mainFrame(); }
     CKestrowView* view() const { return app_->view(); }
@@ -66,7 +73,7 @@ protected:
 
     // Chooses the chooser entry whose text is text, as a user's pick does.
     void choose(const QString& text);
-    // Ticks or unticks a quest as the detail dialog's OK does.
+    // Selects a row and ticks or unticks its quest as the detail dialog's OK does.
     void setCleared(int row, bool cleared);
 
     QSettings profile() const;

@@ -1,0 +1,36 @@
+#pragma once
+// The readings of a held quest line: a data-file quest line with "," and the
+// clear flag appended by loading. Each reading has one helper here, and only
+// these are used.
+
+#include <string>
+#include <string_view>
+
+#include "catalogue.h"
+
+namespace kestrow {
+
+// The key under which the clear file knows a quest: its Code exactly as stored
+// (field 1, no "<BR>" replacement). Loading matches clear keys against it and
+// Save writes it, so a Code comes back from the clear file byte for byte. The
+// clear file's own lines are read the same way.
+std::string_view clear_key(std::string_view line);
+
+// Whether the line's Code as the user sees it (field 1 with "<BR>" as a line
+// break, which is how the current quest carries it) equals code.
+bool has_code(std::string_view line, std::string_view code);
+
+// The flag byte that loading appended, always the last byte. A tick rewrites
+// it; the cleared and not-cleared categories and Save read it.
+char held_flag(std::string_view held_line);
+void set_held_flag(std::string& held_line, char flag);
+
+// The clear flag as a row shows it: field 8. That is the held flag for a line
+// of up to seven fields; a line with more has one of its own fields there.
+// The icon and the current quest's cleared value read this.
+bool shows_cleared(std::string_view held_line);
+
+// A data-file quest line as it is held.
+std::string make_held_line(std::string_view line, bool cleared);
+
+}  // namespace kestrow

@@ -1,0 +1,34 @@
+#pragma once
+// What the quest detail dialog needs of the list that opened it: the quest it
+// shows, applying a tick, stepping to the next or previous row, and where the
+// dialog stands on the screen. The main view provides it; tests can too.
+
+#include "catalogue/current_quest.h"
+
+// The quest detail dialog's outer rectangle in screen pixels, frame included.
+struct DialogGeometry {
+    int left = 184;
+    int top = 178;
+    int width = 644;
+    int height = 421;
+    bool operator==(const DialogGeometry&) const = default;
+};
+
+class QuestDialogHost {
+public:
+    virtual ~QuestDialogHost() = default;
+
+    // The fields of the quest shown, copied out of its row.
+    virtual kestrow::CurrentQuest& currentQuest() = 0;
+    // Copies the selected row into the current quest; false without one.
+    virtual bool LoadCurrentQuest() = 0;
+    // Applies a cleared tick to the current quest; true when a flag changed.
+    virtual bool UpdateClearState(int new_state) = 0;
+    // Select the next or previous row (wrapping round) and load it.
+    virtual void SelectNextRow() = 0;
+    virtual void SelectPreviousRow() = 0;
+    // The selected row, -1 for none, and the number of rows.
+    virtual int selectedRow() const = 0;
+    virtual int rowCount() const = 0;
+    virtual DialogGeometry& dialogGeometry() = 0;
+};

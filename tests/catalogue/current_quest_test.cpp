@@ -1,0 +1,35 @@
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "catalogue/current_quest.h"
+#include "catalogue/rows.h"
+#include "test_support.h"
+
+namespace kestrow::test {
+namespace {
+
+TEST(CurrentQuest, CopiesTheFieldsOfARowWithItsMarkAndClearedValue) {
+    Catalogue state = make_catalogue("11001,N<BR>2,R,L,C,D<BR>,0\n77001,,r,l,c,d,\n11002,n,r,l,c,d,0,x\n", "11001\n");
+    build_rows(state, {0, 1, 2});
+    EXPECT_EQ(load_current_quest(state, 0), (CurrentQuest{"11001", "N\r\n2", "R", "L", "C", "D\r\n", batsu, 1}));
+    // Cleared is 0 only for a field 8 of exactly "0", even when that is a surplus field.
+    EXPECT_EQ(std::pair(load_current_quest(state, 1).cleared, load_current_quest(state, 2).cleared), std::pair(0, 1));
+}
+
+TEST(RowSteps, NextAndPreviousWrapAtEitherEndAndFollowAQuestThatLeft) {
+    // selected, count -> next, previous
+    for (const auto& [selected, count, next, previous] : std::vector<std::tuple<int, int, int, int>>{
+             {2, 3, 0, 1}, {0, 3, 1, 2}, {-1, 3, 0, -1}, {0, 1, 0, 0}, {0, 0, -1, -1}})
+        EXPECT_EQ(std::pair(next_row(selected, count), previous_row(selected, count)), std::pair(next, previous))
+            << selected << " of " << count;
+    // After the tick: count before, after, the row then selected -> what Next and Previous show.
+    using enum AfterTick;
+    for (const auto& [before, after, selected, next, previous] : std::vector<std::tuple<int, int, int, AfterTick, AfterTick>>{
+             {5, 5, 2, StepOn, StepOn}, {5, 4, 2, ShowSelected, StepOn}, {1, 0, -1, KeepShown, KeepShown}})
+        EXPECT_EQ(std::pair(after_tick(Step::Next, before, after, selected), after_tick(Step::Previous, before, after, selected)),
+                  std::pair(next, previous)) << before << " to " << after;
+}
+
+}  // namespace
+}  // namespace kestrow::test

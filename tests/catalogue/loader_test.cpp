@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include "test_support.h"
+
+namespace kestrow::test {
+namespace {
+
+using namespace std::string_literals;
+
+TEST(TextLines, ReadLikeTextModeReading) {
+    const std::vector<std::pair<std::string, std::vector<std::string_view>>> cases = {
+        {"a\r\nb\nc", {"a", "b", "c"}}, {"\n\r\n", {"", ""}}, {"a\rb\r\r\n", {"a\rb\r"}},
+        {"a\nb\x1A" "c\nd\n", {"a", "b"}}, {"a\0b\nc\n"s, {"c"}} /* a NUL drops its line */};
+    for (const auto& [bytes, lines] : cases) EXPECT_EQ(text_lines(bytes), lines) << ::testing::PrintToString(bytes);
+    // Whatever the bytes, every quest line ends in its clear flag and no line holds a NUL.
+    const Catalogue state = make_catalogue("11001,N\0ul,r\n11002,\x81\n11003,\xFF\xFE\x80\xA0,r\n0\x81,\xFC\n\x81"s);
+    EXPECT_EQ(state.quest_lines, (Strings{"11002,\x81,0", "11003,\xFF\xFE\x80\xA0,r,0", "\x81,0"}));
+    EXPECT_EQ(state.area_lines, Strings{"0\x81,\xFC"});
+}
+
+using Outcome = std::pair<bool, std::vector<std::pair<Message, fs::path>>>;  // data loaded, notices
+
+Outcome load(Catalogue& state, const fs::path& dir) {
+    const LoadReport report = load_catalogue(state, dir);
+    Outcome outcome{report.data_loaded, {}};
+    for (const Notice& notice : report.notices) outcome.second.emplace_back(notice.message, notice.path);
+    return outcome;
+}
+
+TEST(Load, ReadsBothFilesAndMatchesCodesExactly) {
+    TempDir dir;
+    const std::string long_name(100'000, 'x');
+    write_file(dir / "Kestrow.txt", "011000,A\r\n0<BR>,area\nAB123,N,r,l,c,d,0\n\r\n\nab123," + long_name +
+                                        ",r,l,c,d,0\r\n,Nameless,0\n11003,N3,r,l,c,d,1\n11003,again");
+    write_file(dir / "ClrList.txt", "\r\nAB123,whatever\r\nAB123\nZZ9\r\nab12\n11003");
+    Catalogue state;
+    EXPECT_EQ(load(state, dir.path), (Outcome{true, {}}));
+    EXPECT_EQ(state.clear_file_path, dir / "ClrList.txt");
+    EXPECT_EQ(state.clear_keys, (Strings{"", "11003", "ab12", "AB123", "AB123", "ZZ9"}));
+    EXPECT_EQ(state.area_lines, (Strings{"011000,A", "0<BR>,area"}));  // a leading '0' makes an area line
+    // The empty key clears the quest with an empty Code; neither 'AB123' nor 'ab12' clears 'ab123'.
+    EXPECT_EQ(state.quest_lines, (Strings{"AB123,N,r,l,c,d,0,1", "ab123," + long_name + ",r,l,c,d,0,0",
+                                          ",Nameless,0,1", "11003,N3,r,l,c,d,1,1", "11003,again,1"}));
+    EXPECT_EQ(state.kept_keys, (Strings{"ab12", "ZZ9"}));  // what no quest carries, for Save to keep
+}
+
+TEST(Load, AMissingOrUnreadableFileGivesItsNoticeAndADefinedState) {
+    TempDir dir;
+    write_file(dir / "ClrList.txt", "11001\r\n\r\n");
+    Catalogue state = make_catalogue("011000,A\n11001,N,r,l,c,d,0\n");  // loading starts afresh
+    EXPECT_EQ(load(state, dir.path), (Outcome{false, {{Message::DataFileMissing, dir / "Kestrow.txt"}}}));
+    EXPECT_TRUE(state.area_lines.empty() && state.quest_lines.empty() && state.chooser.empty());
+    EXPECT_EQ(state.kept_keys, Strings{"11001"});  // a later save keeps the progress, not the empty key
+    fs::create_directory(dir / "Kestrow.txt");
+    EXPECT_EQ(load(state, dir.path), (Outcome{false, {{Message::DataFileUnreadable, dir / "Kestrow.txt"}}}));
+
+    TempDir other;
+    write_file(other / "Kestrow.txt", "11001,N,r,l,c,d,0\n");
+    fs::create_directory(other / "ClrList.txt");
+    EXPECT_EQ(load(state, other.path), (Outcome{true, {{Message::ClearFileUnreadable, other / "ClrList.txt"}}}));
+    EXPECT_TRUE(state.clear_file_unreadable);  // which makes saving refuse; the quests still load
+}
+
+}  // namespace
+}  // namespace kestrow::test

@@ -1,0 +1,66 @@
+// The quest list's and the chooser's models under Qt's own model checker,
+// and what each change of the catalogue reports to the views.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemModelTester>
+#include <QSignalSpy>
+
+#include "catalogue/clear_state.h"
+#include "catalogue/copy_find.h"
+#include "chooser_model.h"
+#include "quest_list_model.h"
+#include "test_support.h"
+
+namespace kestrow::test {
+namespace {
+
+using Refresh = QuestListModel::Refresh;
+using Mode = QAbstractItemModelTester::FailureReportingMode;
+
+TEST(QuestListModel, ReportsChangedIconsForTheSameLinesAndResetsForOthers) {
+    Catalogue state = make_catalogue("011000,A\n092000,N\n11001,One,0\n11002,[WS]Two,0\n11002,Again,0\n11003,T,0\n");
+    QuestListModel model(state);
+    QAbstractItemModelTester tester(&model, Mode::Fatal);
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
+
+    select_entry(state, 0);
+    EXPECT_EQ(model.refresh(), Refresh::Reset);
+    EXPECT_EQ(model.rowCount(), 4);
+    EXPECT_EQ(model.refresh(), Refresh::Unchanged);
+    // In an area the rows stay: the two lines of 11002 change, as one run of every column.
+    set_cleared(state, "11002", true);
+    apply_filter(state);
+    EXPECT_EQ(model.refresh(), Refresh::DataChanged);
+    ASSERT_EQ(changed.size(), 1);
+    EXPECT_EQ(changed[0][0].toModelIndex(), model.index(1, 0));
+    EXPECT_EQ(changed[0][1].toModelIndex(), model.index(2, 6));
+    EXPECT_EQ(model.data(model.index(1, 0), Qt::DisplayRole).toString(), QStringLiteral(" [WS]Two"));
+    // In the not-cleared list the ticked quest leaves it.
+    select_entry(state, 1);
+    model.refresh();
+    set_cleared(state, "11001", true);
+    apply_filter(state);
+    reset.clear();
+    EXPECT_EQ(model.refresh(), Refresh::Reset);
+    EXPECT_EQ(std::pair(reset.size(), model.rowCount()), std::pair(qsizetype{1}, 1));
+}
+
+TEST(ChooserModel, ShowsTheCatalogueEntriesWithTheirCodesAndARelabelledSearch) {
+    Catalogue state = make_catalogue("011000,Port\n099000,Search\n11001,Alpha,0\n");
+    ChooserModel model(state);
+    QAbstractItemModelTester tester(&model, Mode::Fatal);
+    model.reload();
+    ASSERT_EQ(model.rowCount(), 2);
+    EXPECT_EQ(model.index(0).data().toString() + model.index(0).data(ChooserModel::code_role).toString(),
+              QStringLiteral("Port11000"));
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    model.entryChanged(search_quests(state, "Alpha"));
+    ASSERT_EQ(changed.size(), 1);
+    EXPECT_EQ(changed[0][0].toModelIndex(), model.index(1));
+    EXPECT_EQ(model.index(1).data().toString(), QString::fromUtf8("検索結果「Alpha」"));
+}
+
+}  // namespace
+}  // namespace kestrow::test
