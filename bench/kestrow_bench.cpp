@@ -30,6 +30,7 @@
 #include "catalogue/rows.h"
 #include "catalogue/save.h"
 #include "platform/clear_file_writer.h"
+#include "platform/cp932_codec.h"
 #include "platform/paths.h"
 
 namespace {
@@ -279,7 +280,7 @@ void ours_load_bytes(State& st) {
 void ours_load_files(State& st) {
     for (auto _ : st) {
         kestrow::Catalogue c;
-        const auto report = kestrow::load_catalogue(c, fixture->data_dir.path);
+        const auto report = kestrow::load_catalogue(c, fixture->data_dir.path, kestrow::cp932_converter());
         benchmark::DoNotOptimize(report.data_loaded);
         st.PauseTiming();
         if (!report.data_loaded || c.quest_lines.size() != fixture->ours.quest_lines.size())

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,13 @@ struct Catalogue {
     // The clear file exists but could not be read: saving over it would
     // replace progress that was never loaded.
     bool clear_file_unreadable = false;
+
+    // The clear file's bytes as this run last read or wrote them; nothing
+    // while it did not exist or could not be read.
+    std::optional<std::string> clear_file_seen;
+    // The held flags at that moment, one per quest line: this run's own
+    // changes are the lines whose flag differs now.
+    std::string synced_flags;
 };
 
 inline constexpr char cleared_flag = '1';

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "bytes.h"
+#include "clear_sync.h"
 #include "held_line.h"
 
 namespace kestrow {
@@ -32,12 +33,20 @@ std::string clear_file_bytes(const Catalogue& state) {
     return out;
 }
 
-SaveOutcome save_clear_file(Catalogue& state, ClearFileSink& sink) {
-    if (state.clear_file_unreadable) return SaveOutcome::RefusedUnreadClearFile;
+SaveOutcome save_clear_file(Catalogue& state, ClearFileSink& sink, const TextFile* on_disk) {
+    // Progress that could not be read must not be replaced; once the file
+    // reads again, its keys are taken like any outside change.
+    if (on_disk ? on_disk->status == ReadStatus::Unreadable : state.clear_file_unreadable)
+        return SaveOutcome::RefusedUnreadClearFile;
+    if (on_disk && changed_on_disk(state, *on_disk)) take_clear_file(state, *on_disk);
     rebuild_clear_keys(state);
+    std::string bytes = clear_file_bytes(state);
     if (!sink.open()) return SaveOutcome::CannotOpen;
-    if (!sink.write(clear_file_bytes(state))) return SaveOutcome::CannotWrite;
+    if (!sink.write(bytes)) return SaveOutcome::CannotWrite;
     if (!sink.commit()) return SaveOutcome::CannotWrite;
+    state.clear_file_seen = std::move(bytes);
+    state.clear_file_unreadable = false;
+    mark_synced(state);
     return SaveOutcome::Saved;
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "catalogue.h"
+#include "loader.h"
 #include "messages.h"
 
 namespace kestrow {
@@ -31,8 +32,12 @@ void rebuild_clear_keys(Catalogue& state);
 // The file's content for the current clear keys.
 std::string clear_file_bytes(const Catalogue& state);
 
-// Rebuilds the clear keys and writes them through sink. Only Saved means the
-// file holds the player's progress; every other outcome left it unchanged.
-SaveOutcome save_clear_file(Catalogue& state, ClearFileSink& sink);
+// Rebuilds the clear keys and writes them through sink. on_disk is the clear
+// file as read just before: when it changed since this run last read or
+// wrote it, this run's own changes are put onto its keys instead of
+// replacing them; when it cannot be read, nothing is written. Without it, no
+// outside change is known. Only Saved means the file holds the player's
+// progress; every other outcome left it unchanged.
+SaveOutcome save_clear_file(Catalogue& state, ClearFileSink& sink, const TextFile* on_disk = nullptr);
 
 }  // namespace kestrow

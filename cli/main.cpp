@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -10,12 +11,14 @@
 #include "catalogue/area_index.h"
 #include "catalogue/bytes.h"
 #include "catalogue/clear_state.h"
+#include "catalogue/clear_sync.h"
 #include "catalogue/copy_find.h"
 #include "catalogue/filter.h"
 #include "catalogue/loader.h"
 #include "catalogue/rows.h"
 #include "catalogue/save.h"
 #include "platform/clear_file_writer.h"
+#include "platform/clear_history.h"
 #include "platform/paths.h"
 #include "platform/cp932_codec.h"
 #include "platform/text.h"
@@ -40,6 +43,9 @@ constexpr const char* usage_text =
     "  copy CODE       the text that Copy puts on the clipboard for category CODE\n"
     "  tick CODE       mark every quest with Code CODE cleared, then save ClrList.txt\n"
     "  untick CODE     mark every quest with Code CODE not cleared, then save\n"
+    "  history         the earlier versions of ClrList.txt kept in ClrList.history:\n"
+    "                  number, file name, number of Codes; newest first\n"
+    "  restore N       make version N of the history the current ClrList.txt\n"
     "\n"
     "Options:\n"
     "  --dir DIR       the folder that holds the two files\n"
@@ -47,6 +53,7 @@ constexpr const char* usage_text =
     "  --help          show this text\n"
     "\n"
     "Inside a cell a line break is written as the two characters \\n.\n"
+    "A save first reads ClrList.txt again and keeps what another program saved there.\n"
     "Exit status: 0 success, 1 a file could not be read or written, 2 usage error.\n";
 
 struct Output {
@@ -102,6 +109,26 @@ void show_category(Catalogue& state, int code) {
     build_rows(state, filter_lines(state, code));
 }
 
+int save(Catalogue& state) {
+    const DiskSave saved = save_clear_file_to_disk(state);
+    if (saved.history_failed) report(Message::HistoryNotKept, history_folder(state.clear_file_path));
+    if (saved.outcome == SaveOutcome::Saved) return exit_ok;
+    report(save_message(saved.outcome), state.clear_file_path);
+    return exit_file_error;
+}
+
+// The number of Codes in a clear file.
+std::size_t codes_in(const std::filesystem::path& clear_file) {
+    Catalogue keys;
+    read_clear_keys(keys, read_text_file(clear_file, FileKind::Clear, cp932_converter()).text());
+    return static_cast<std::size_t>(std::count_if(keys.clear_keys.begin(), keys.clear_keys.end(),
+                                                  [](const std::string& key) { return !key.empty(); }));
+}
+
+bool is_warning(Message message) {
+    return message == Message::DataFileCharsReplaced || message == Message::ClearFileCharsReplaced;
+}
+
 int run(const QStringList& args) {
     std::filesystem::path dir = to_path(QCoreApplication::applicationDirPath());
     Output out;
@@ -125,17 +152,33 @@ int run(const QStringList& args) {
     }
     if (words.isEmpty()) return usage_error("no command given");
     const QString command = words.front();
-    static const QStringList known{"categories", "list", "search", "copy", "tick", "untick"};
+    static const QStringList known{"categories", "list", "search", "copy", "tick", "untick", "history", "restore"};
     if (!known.contains(command)) return usage_error(("unknown command " + command).toLocal8Bit().constData());
-    const bool needs_argument = command != "categories";
+    const bool needs_argument = command != "categories" && command != "history";
     if (needs_argument && words.size() != 2) return usage_error("this command takes exactly one argument");
-    if (!needs_argument && words.size() != 1) return usage_error("categories takes no argument");
+    if (!needs_argument && words.size() != 1) return usage_error("this command takes no argument");
+    if (!cp932_available()) {
+        std::fprintf(stderr, "%s\n", utf8(message_text(Message::ConverterMissing)).toUtf8().constData());
+        return exit_file_error;
+    }
+
+    const auto clear_file = dir / clear_file_name;
+    if (command == "history") {
+        const auto versions = history_versions(clear_file);
+        for (std::size_t i = 0; i < versions.size(); ++i)
+            std::printf("%zu\t%s\t%zu\n", i + 1, to_qstring(versions[i].filename()).toUtf8().constData(),
+                        codes_in(versions[i]));
+        return exit_ok;
+    }
 
     Catalogue state;
-    const LoadReport load = load_catalogue(state, dir);
-    for (const auto& notice : load.notices) report(notice.message, notice.path);
+    const LoadReport load = load_catalogue(state, dir, cp932_converter());
+    int status = exit_ok;
+    for (const auto& notice : load.notices) {
+        report(notice.message, notice.path);
+        if (!is_warning(notice.message)) status = exit_file_error;
+    }
     fill_category_chooser(state);
-    int status = load.notices.empty() ? exit_ok : exit_file_error;
 
     if (command == "categories") {
         for (const auto& entry : state.chooser)
@@ -149,29 +192,32 @@ int run(const QStringList& args) {
         print_rows(state, out);
         return status;
     }
-    const auto code = command == "tick" || command == "untick" ? std::optional<int>(0) : parse_code(words[1]);
-    if (!code) return usage_error("CODE must be a whole number");
-    if (command == "list") {
-        show_category(state, *code);
-        print_rows(state, out);
-        return status;
+    if (command == "restore") {
+        const auto versions = history_versions(clear_file);
+        const auto number = parse_code(words[1]);
+        if (!number || *number < 1 || static_cast<std::size_t>(*number) > versions.size())
+            return usage_error("N must be a number that 'history' lists");
+        const TextFile version =
+            read_text_file(versions[static_cast<std::size_t>(*number) - 1], FileKind::Clear, cp932_converter());
+        if (version.status != ReadStatus::Ok) {
+            report(Message::ClearFileUnreadable, versions[static_cast<std::size_t>(*number) - 1]);
+            return exit_file_error;
+        }
+        set_clear_keys(state, version.text());
+        return std::max(status, save(state));
     }
-    if (command == "copy") {
-        show_category(state, *code);
-        out.write(copy_text(state));
-        return status;
-    }
-    {
+    if (command == "tick" || command == "untick") {
         if (!load.data_loaded) return exit_file_error;
         const auto quest_code = to_cp932(words[1]);
         const ClearChange change = quest_code ? set_cleared(state, *quest_code, command == "tick") : ClearChange{};
         if (change.lines == 0) return usage_error("no quest carries that Code");
-        const SaveOutcome saved = save_clear_file_to_disk(state);
-        if (saved != SaveOutcome::Saved) {
-            report(save_message(saved), state.clear_file_path);
-            return exit_file_error;
-        }
+        return std::max(status, save(state));
     }
+    const auto code = parse_code(words[1]);
+    if (!code) return usage_error("CODE must be a whole number");
+    show_category(state, *code);
+    if (command == "list") print_rows(state, out);
+    else out.write(copy_text(state));
     return status;
 }
 

@@ -12,11 +12,14 @@
 #include "catalogue/filter.h"
 #include "catalogue/loader.h"
 #include "catalogue/rows.h"
+#include "catalogue/encoding.h"
 #include "catalogue/save.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     // The part before the first 0xFF byte is the clear file, the rest the data file.
+    (void)kestrow::is_multibyte_utf8(bytes);
+    (void)kestrow::utf16_to_utf8(bytes, size % 2 == 1);
     const std::size_t split = bytes.find('\xFF');
     kestrow::Catalogue state;
     kestrow::read_clear_keys(state, bytes.substr(0, split));

@@ -17,6 +17,7 @@
 
 #include "catalogue/area_index.h"
 #include "catalogue/clear_state.h"
+#include "catalogue/clear_sync.h"
 #include "catalogue/copy_find.h"
 #include "catalogue/filter.h"
 #include "catalogue/save.h"
@@ -26,6 +27,7 @@
 #include "find_dlg.h"
 #include "kestrow_doc.h"
 #include "platform/clear_file_writer.h"
+#include "platform/clear_history.h"
 #include "platform/cp932_codec.h"
 #include "platform/message_box.h"
 #include "platform/profile.h"
@@ -127,11 +129,13 @@ void CKestrowView::OnInitialUpdate() {
     Profile profile;
     readProfile(profile);
 
-    const LoadReport report = load_catalogue(state_, dataDir_);
+    const LoadReport report = load_catalogue(state_, dataDir_, cp932_converter());
     model_->refresh();
     showNotices(report);
     fillCategoryChooser();
     updateCommands();
+    // Another program may write the clear list while this window is elsewhere.
+    window()->installEventFilter(this);
 }
 
 void CKestrowView::fitParentFrame() {
@@ -232,13 +236,31 @@ void CKestrowView::showNewRows() {
 }
 
 void CKestrowView::OnFileSave() {
+    const ListPlace place = listPlace();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const SaveOutcome outcome = save_clear_file_to_disk(state_);
+    const DiskSave saved = save_clear_file_to_disk(state_);
     QApplication::restoreOverrideCursor();
-    if (outcome == SaveOutcome::Saved)
-        doc_->setModifiedMark(0);
-    else
-        MsgBox::error(box_parent(this), report_text(save_message(outcome), state_.clear_file_path));
+    // What another program saved meanwhile is now held too.
+    apply_filter(state_);
+    showRebuiltRows(place, row_kept_after_update(place.selected, static_cast<int>(state_.rows.size())));
+    if (saved.outcome != SaveOutcome::Saved) {
+        MsgBox::error(box_parent(this), report_text(save_message(saved.outcome), state_.clear_file_path));
+        return;
+    }
+    doc_->setModifiedMark(0);
+    if (saved.history_failed && !historyFailureReported_) {
+        historyFailureReported_ = true;
+        MsgBox::error(box_parent(this), report_text(Message::HistoryNotKept, history_folder(state_.clear_file_path)));
+    }
+}
+
+void CKestrowView::OnActivateFrame() {
+    const TextFile now = read_text_file(state_.clear_file_path, FileKind::Clear, cp932_converter());
+    if (!changed_on_disk(state_, now)) return;
+    const ListPlace place = listPlace();
+    take_clear_file(state_, now);
+    apply_filter(state_);
+    showRebuiltRows(place, row_kept_after_update(place.selected, static_cast<int>(state_.rows.size())));
 }
 
 void CKestrowView::OnEditCopy() {
@@ -248,6 +270,10 @@ void CKestrowView::OnEditCopy() {
 }
 
 bool CKestrowView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == window() && watched != this) {
+        if (event->type() == QEvent::WindowActivate) OnActivateFrame();
+        return QWidget::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::KeyPress && PreTranslateMessage(static_cast<const QKeyEvent*>(event))) return true;
     return QWidget::eventFilter(watched, event);
 }
@@ -308,19 +334,24 @@ void CKestrowView::selectRow(int row) {
     questList_->setAutoScroll(autoScroll);
 }
 
+CKestrowView::ListPlace CKestrowView::listPlace() const {
+    return {selectedRow(), questList_->indexAt(QPoint(0, 0)).row(), questList_->horizontalScrollBar()->value()};
+}
+
+void CKestrowView::showRebuiltRows(const ListPlace& before, int selected) {
+    if (model_->refresh() != QuestListModel::Refresh::Reset) return;
+    // Quests left or joined the list: the row kept selected, and the row that
+    // was topmost back at the top (or the list's end where it must end now).
+    selectRow(selected);
+    if (before.top >= 0 && rowCount() > 0)
+        questList_->scrollTo(model_->index(std::min(before.top, rowCount() - 1), 0), QAbstractItemView::PositionAtTop);
+    questList_->horizontalScrollBar()->setValue(before.across);
+}
+
 bool CKestrowView::UpdateClearState(int new_state) {
-    const int selected = selectedRow();
-    const int top = questList_->indexAt(QPoint(0, 0)).row();
-    const int across = questList_->horizontalScrollBar()->value();
-    const ClearUpdate update = update_clear_state(state_, quest_, new_state, selected);
-    if (model_->refresh() == QuestListModel::Refresh::Reset) {
-        // A quest left the list: the row kept selected, and the row that was
-        // topmost back at the top (or the list's end where it must end now).
-        selectRow(update.selected_row);
-        if (top >= 0 && rowCount() > 0)
-            questList_->scrollTo(model_->index(std::min(top, rowCount() - 1), 0), QAbstractItemView::PositionAtTop);
-        questList_->horizontalScrollBar()->setValue(across);
-    }
+    const ListPlace place = listPlace();
+    const ClearUpdate update = update_clear_state(state_, quest_, new_state, place.selected);
+    showRebuiltRows(place, update.selected_row);
     if (update.changed) doc_->setModifiedMark(1);
     return update.changed;
 }

@@ -53,6 +53,8 @@ public:
     bool OnUpdateFileSave() const;
 
     void OnFileSave();
+    // The window became active: takes what another program saved meanwhile.
+    void OnActivateFrame();
     void OnEditCopy();
     void OnChange();
     void OnEditFind();
@@ -97,12 +99,20 @@ private:
     void selectRow(int row);
     // After a category was chosen or searched: its rows, none selected, from the top.
     void showNewRows();
+    // Where the user is in the list, and the list shown again there after
+    // clear flags changed, with the given row selected.
+    struct ListPlace {
+        int selected, top, across;
+    };
+    ListPlace listPlace() const;
+    void showRebuiltRows(const ListPlace& before, int selected);
 
     // The models read the catalogue, so they are declared after it and go first.
     kestrow::Catalogue state_;
     CKestrowDoc* doc_;
     std::filesystem::path dataDir_;
     int initialised_ = 0;
+    bool historyFailureReported_ = false;
     DialogGeometry geometry_;
     kestrow::CurrentQuest quest_;
     ViewCommands commands_;

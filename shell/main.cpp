@@ -10,7 +10,9 @@
 #include "dialog_units.h"
 #include "kestrow_app.h"
 #include "platform/paths.h"
+#include "platform/cp932_codec.h"
 #include "platform/message_box.h"
+#include "platform/text.h"
 
 int main(int argc, char** argv) {
     const auto started = std::chrono::steady_clock::now();
@@ -23,6 +25,19 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     CKestrowApp::SetRegistryKey();
     kestrow::install_font_substitutes();
+    // Someone who started the program from a desktop icon sees no terminal;
+    // on a platform without a screen nobody could close a box.
+    const auto tell = [](const QString& text) {
+        std::fputs((text + u'\n').toLocal8Bit().constData(), stderr);
+        const QString platform = QGuiApplication::platformName();
+        if (platform != u"offscreen" && platform != u"minimal") kestrow::MsgBox::error(nullptr, text);
+    };
+    // Every text of the catalogue is code page 932: without a converter the
+    // window would show nothing but empty texts.
+    if (!kestrow::cp932_available()) {
+        tell(kestrow::utf8(kestrow::message_text(kestrow::Message::ConverterMissing)));
+        return 1;
+    }
 
     const auto request =
         kestrow::parse_command_line(QCoreApplication::arguments().mid(1), QCoreApplication::applicationDirPath());
@@ -30,15 +45,7 @@ int main(int argc, char** argv) {
         case kestrow::StartRequest::Kind::Help:
             std::fputs((kestrow::usage_text({}) + u'\n').toLocal8Bit().constData(), stdout);
             return 0;
-        case kestrow::StartRequest::Kind::Usage: {
-            const QString text = kestrow::usage_text(request.problem);
-            std::fputs((text + u'\n').toLocal8Bit().constData(), stderr);
-            // Someone who started the program from a desktop icon sees no
-            // terminal; on a platform without a screen nobody could close a box.
-            const QString platform = QGuiApplication::platformName();
-            if (platform != u"offscreen" && platform != u"minimal") kestrow::MsgBox::error(nullptr, text);
-            return 2;
-        }
+        case kestrow::StartRequest::Kind::Usage: tell(kestrow::usage_text(request.problem)); return 2;
         case kestrow::StartRequest::Kind::Run: break;
     }
 

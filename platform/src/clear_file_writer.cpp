@@ -1,7 +1,10 @@
 #include "platform/clear_file_writer.h"
 
+#include <QDateTime>
 #include <QFileInfo>
 
+#include "platform/clear_history.h"
+#include "platform/cp932_codec.h"
 #include "platform/paths.h"
 
 namespace kestrow {
@@ -18,6 +21,7 @@ bool ClearFileWriter::open() {
 
 bool ClearFileWriter::write(std::string_view bytes) {
     const auto size = static_cast<qint64>(bytes.size());
+    written_.append(bytes);
     // Push the bytes out of Qt's buffer now: QSaveFile::commit() does not notice
     // a failure of its own final flush and would rename a truncated file (a full
     // disk) over the old one.
@@ -26,11 +30,18 @@ bool ClearFileWriter::write(std::string_view bytes) {
     return false;
 }
 
-bool ClearFileWriter::commit() { return file_.commit(); }
+bool ClearFileWriter::commit() {
+    if (old_ && *old_ != written_)
+        historyFailed_ = !keep_history_version(to_path(file_.fileName()), *old_, QDateTime::currentDateTime());
+    return file_.commit();
+}
 
-SaveOutcome save_clear_file_to_disk(Catalogue& state) {
+DiskSave save_clear_file_to_disk(Catalogue& state) {
+    const TextFile now = read_text_file(state.clear_file_path, FileKind::Clear, cp932_converter());
     ClearFileWriter writer(to_qstring(state.clear_file_path));
-    return save_clear_file(state, writer);
+    if (now.status == ReadStatus::Ok) writer.keepHistoryOf(now.bytes);
+    const SaveOutcome outcome = save_clear_file(state, writer, &now);
+    return {outcome, writer.historyFailed()};
 }
 
 }  // namespace kestrow

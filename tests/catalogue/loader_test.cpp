@@ -2,6 +2,10 @@
 
 #include "test_support.h"
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 namespace kestrow::test {
 namespace {
 
@@ -10,18 +14,20 @@ using namespace std::string_literals;
 TEST(TextLines, ReadLikeTextModeReading) {
     const std::vector<std::pair<std::string, std::vector<std::string_view>>> cases = {
         {"a\r\nb\nc", {"a", "b", "c"}}, {"\n\r\n", {"", ""}}, {"a\rb\r\r\n", {"a\rb\r"}},
-        {"a\nb\x1A" "c\nd\n", {"a", "b"}}, {"a\0b\nc\n"s, {"c"}} /* a NUL drops its line */};
+        {"a\nb\x1A" "c\nd\n", {"a", "b"}}, {"a\0b\nc\n"s, {"a", "c"}} /* a NUL ends its line */};
     for (const auto& [bytes, lines] : cases) EXPECT_EQ(text_lines(bytes), lines) << ::testing::PrintToString(bytes);
-    // Whatever the bytes, every quest line ends in its clear flag and no line holds a NUL.
-    const Catalogue state = make_catalogue("11001,N\0ul,r\n11002,\x81\n11003,\xFF\xFE\x80\xA0,r\n0\x81,\xFC\n\x81"s);
-    EXPECT_EQ(state.quest_lines, (Strings{"11002,\x81,0", "11003,\xFF\xFE\x80\xA0,r,0", "\x81,0"}));
+    // Whatever the bytes, every quest line ends in its clear flag and no line holds a NUL. A clear-file
+    // line keeps the key before its NUL.
+    const Catalogue state =
+        make_catalogue("11001,N\0ul,r\n11002,\x81\n11003,\xFF\xFE\x80\xA0,r\n0\x81,\xFC\n\x81"s, "11001\0,x\r\n"s);
+    EXPECT_EQ(state.quest_lines, (Strings{"11001,N,1", "11002,\x81,0", "11003,\xFF\xFE\x80\xA0,r,0", "\x81,0"}));
     EXPECT_EQ(state.area_lines, Strings{"0\x81,\xFC"});
 }
 
 using Outcome = std::pair<bool, std::vector<std::pair<Message, fs::path>>>;  // data loaded, notices
 
 Outcome load(Catalogue& state, const fs::path& dir) {
-    const LoadReport report = load_catalogue(state, dir);
+    const LoadReport report = load_catalogue(state, dir, fake_converter);
     Outcome outcome{report.data_loaded, {}};
     for (const Notice& notice : report.notices) outcome.second.emplace_back(notice.message, notice.path);
     return outcome;
@@ -59,6 +65,64 @@ TEST(Load, AMissingOrUnreadableFileGivesItsNoticeAndADefinedState) {
     fs::create_directory(other / "ClrList.txt");
     EXPECT_EQ(load(state, other.path), (Outcome{true, {{Message::ClearFileUnreadable, other / "ClrList.txt"}}}));
     EXPECT_TRUE(state.clear_file_unreadable);  // which makes saving refuse; the quests still load
+}
+
+TEST(Load, FilesInOtherEncodingsLoadAsCodePage932) {
+    const std::string data = "011000," + hyo + "\r\n11001," + ze + ",r,l,c,d,0\r\n", clear = "11001\r\n";
+    const std::string data_utf8 = "011000,表\r\n11001,ゼ,r,l,c,d,0\r\n";
+    const auto utf16 = [](std::string_view ascii_and, bool big) {  // ASCII, 表 and ゼ only
+        std::string out = big ? "\xFE\xFF" : "\xFF\xFE";
+        for (std::size_t i = 0; i < ascii_and.size();) {
+            char16_t u = static_cast<unsigned char>(ascii_and[i]);
+            if (u >= 0x80) u = ascii_and.substr(i, 3) == "表" ? u'\u8868' : u'\u30BC', i += 3;
+            else ++i;
+            const char hi = static_cast<char>(u >> 8), lo = static_cast<char>(u & 0xFF);
+            out += big ? std::string{hi, lo} : std::string{lo, hi};
+        }
+        return out;
+    };
+    const std::vector<std::pair<std::string, std::string>> stored = {
+        {"\xEF\xBB\xBF" + data_utf8, "\xEF\xBB\xBF" + clear}, {data_utf8, clear},
+        {utf16(data_utf8, false), utf16(clear, false)}, {utf16(data_utf8, true), utf16(clear, true)}};
+    for (const auto& [data_bytes, clear_bytes] : stored) {
+        TempDir dir;
+        write_file(dir / "Kestrow.txt", data_bytes);
+        write_file(dir / "ClrList.txt", clear_bytes);
+        Catalogue state;
+        EXPECT_EQ(load(state, dir.path), (Outcome{true, {}}));
+        EXPECT_EQ(state.quest_lines, Strings{"11001," + ze + ",r,l,c,d,0,1"}) << data_bytes;
+        EXPECT_EQ(state.area_lines, Strings{"011000," + hyo});
+        EXPECT_EQ(state.clear_file_seen, clear_bytes);  // as stored, to tell a later change by
+    }
+    // What code page 932 cannot hold becomes 〓, once reported for each file; a clear file without a BOM is
+    // never taken as UTF-8.
+    TempDir dir;
+    write_file(dir / "Kestrow.txt", "011000,表😀\r\n11001,한,0\r\n");
+    write_file(dir / "ClrList.txt", "\xEF\xBB\xBF" "11001\r\n😀\r\n");
+    Catalogue state;
+    EXPECT_EQ(load(state, dir.path), (Outcome{true, {{Message::ClearFileCharsReplaced, dir / "ClrList.txt"},
+                                                     {Message::DataFileCharsReplaced, dir / "Kestrow.txt"}}}));
+    EXPECT_EQ(state.quest_lines, Strings{"11001,\x81\xAC,0,1"});
+    write_file(dir / "ClrList.txt", "\xE8\xA1\xA8\r\n");  // valid UTF-8 and code page 932 alike
+    EXPECT_EQ(load_catalogue(state, dir.path, fake_converter).notices.size(), 1u);
+    EXPECT_EQ(state.clear_keys, Strings{"\xE8\xA1\xA8"});
+}
+
+TEST(Load, OnlyRegularFilesOfAtMost256MiBAreRead) {
+    TempDir dir;
+    write_file(dir / "Kestrow.txt", "");
+    fs::resize_file(dir / "Kestrow.txt", largest_file + 1);  // sparse: takes no room on disk
+    Catalogue state;
+    EXPECT_EQ(load(state, dir.path), (Outcome{false, {{Message::DataFileUnreadable, dir / "Kestrow.txt"}}}));
+#ifndef _WIN32
+    // Opening a FIFO would wait for a writer, and a device never ends: neither is opened.
+    fs::remove(dir / "Kestrow.txt");
+    fs::create_symlink("/dev/zero", dir / "Kestrow.txt");
+    ASSERT_EQ(mkfifo((dir / "ClrList.txt").c_str(), 0600), 0);
+    EXPECT_EQ(load(state, dir.path), (Outcome{false, {{Message::ClearFileUnreadable, dir / "ClrList.txt"},
+                                                      {Message::DataFileUnreadable, dir / "Kestrow.txt"}}}));
+    EXPECT_TRUE(state.clear_file_unreadable);
+#endif
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // code page 932 bytes with the character in a comment.
 
 #include <filesystem>
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -34,6 +35,28 @@ inline std::string read_file(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
+
+// Stands in for the platform's converter: ASCII and the three characters
+// above; every other character becomes 〓.
+struct FakeConverter final : Cp932Converter {
+    std::string from_utf8(std::string_view utf8, bool& replaced) const override {
+        static const std::pair<std::string_view, std::string_view> known[] = {
+            {"表", "\x95\x5C"}, {"×", "\x81\x7E"}, {"ゼ", "\x83\x5B"}};
+        std::string out;
+        for (std::size_t i = 0; i < utf8.size();) {
+            const auto b = static_cast<unsigned char>(utf8[i]);
+            const std::size_t length = b < 0x80 ? 1 : b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2;
+            const std::string_view c = utf8.substr(i, length);
+            i += length;
+            const auto* hit = std::find_if(std::begin(known), std::end(known), [&](const auto& k) { return k.first == c; });
+            if (length == 1) out.append(c);
+            else if (hit != std::end(known)) out.append(hit->second);
+            else out.append("\x81\xAC"), replaced = true;
+        }
+        return out;
+    }
+};
+inline const FakeConverter fake_converter;
 
 // A catalogue as loading and the chooser fill leave it.
 inline Catalogue make_catalogue(std::string_view data_bytes, std::string_view clear_bytes = {}) {

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 
 #include "platform/cp932_codec.h"
@@ -80,6 +81,51 @@ TEST_F(Cli, TickAndUntickSaveTheClearList) {
     EXPECT_EQ(clearList(), "11002\r\n" + before.mid(7));
     EXPECT_EQ(run({"tick", "11002"}).status, 0);  // already cleared: saved as it is
     EXPECT_EQ(clearList(), "11002\r\n" + before.mid(7));
+}
+
+TEST_F(Cli, TheSampleReadsTheSameSavedAsUTF8OrUTF16) {
+    // Every quest is in one area, and Copy shows its clear flag.
+    QStringList areas;
+    for (const QString& entry : run({"categories"}).out.split(u'\n', Qt::SkipEmptyParts))
+        if (!entry.startsWith(u'9')) areas << entry.section(u'\t', 0, 0);
+    const auto everything = [&] {
+        QString all;
+        for (const QString& area : areas) all += run({"copy", area}).out;
+        return all;
+    };
+    const QString expected = everything();
+    ASSERT_TRUE(expected.contains(QStringLiteral("\t1\r\n")));
+    const QString clear = kestrow::from_cp932(clearList().toStdString());
+    const auto store = [&](const char* name, const QByteArray& bytes) {
+        QFile f(path(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    };
+    QStringEncoder utf16(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
+    store("ClrList.txt", utf16.encode(clear));
+    EXPECT_EQ(everything(), expected) << "UTF-16 LE";
+    store("ClrList.txt", "\xEF\xBB\xBF" + clear.toUtf8());
+    EXPECT_EQ(everything(), expected) << "UTF-8 with a BOM";
+    const QByteArray list = run({"list", "11000"}).raw;
+    QFile data(path("Kestrow.txt"));
+    ASSERT_TRUE(data.open(QIODevice::ReadOnly));
+    store("Kestrow.txt", kestrow::from_cp932(data.readAll().toStdString()).toUtf8());
+    EXPECT_EQ(run({"list", "11000"}).raw, list) << "a UTF-8 catalogue";
+}
+
+TEST_F(Cli, HistoryListsTheVersionsASaveReplacedAndRestoreBringsOneBack) {
+    const QByteArray sample = clearList();
+    ASSERT_EQ(run({"tick", "11002"}).status, 0);
+    ASSERT_EQ(run({"untick", "11001"}).status, 0);
+    const QStringList versions = run({"history"}).out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(versions.size(), 2);
+    // Number, file name, Codes; the sample had 8.
+    EXPECT_TRUE(versions[0].startsWith(u"1\tClrList-") && versions[0].endsWith(u".txt\t9")) << versions[0].toStdString();
+    EXPECT_TRUE(versions[1].startsWith(u"2\tClrList-") && versions[1].endsWith(u"\t8")) << versions[1].toStdString();
+    EXPECT_EQ(run({"restore", "2"}).status, 0);
+    EXPECT_EQ(clearList(), sample);
+    EXPECT_EQ(run({"history"}).out.count(u'\n'), 3);  // what restore replaced is kept too
+    EXPECT_EQ(run({"restore", "4"}).status, 2);
 }
 
 TEST_F(Cli, FileProblemsExitWithOne) {

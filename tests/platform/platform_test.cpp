@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
+#include "catalogue/clear_state.h"
 #include "catalogue/cp932_text.h"
 #include "platform/clear_file_writer.h"
+#include "platform/clear_history.h"
 #include "platform/cp932_codec.h"
 #include "test_support.h"
 
@@ -28,13 +32,29 @@ TEST(Cp932, ConstantsDecodeToTheirCharactersAndOnlyEncodableTextEncodes) {
     for (const char* text : {"a😀", "한"}) EXPECT_EQ(to_cp932(QString::fromUtf8(text)), std::nullopt) << text;
 }
 
+TEST(Cp932, TheConverterWithTheWindowsMappingIsChosenAndLoadingConvertsWithIt) {
+    // EUC-JP reads 81 60 as something else than ～: passed over.
+    const std::array<const char*, 3> names{"no-such-converter", "EUC-JP", "cp932"};
+    EXPECT_EQ(find_cp932_converter(names), QByteArray("cp932"));
+    EXPECT_EQ(find_cp932_converter(std::span(names).first(2)), std::nullopt);
+    // The JIS mapping's wave dash and minus are taken as the Windows ones; what
+    // code page 932 cannot hold at all becomes 〓, and says so.
+    bool replaced = false;
+    EXPECT_EQ(cp932_converter().from_utf8("表〜−\n😀a한", replaced), hyo + "\x81\x60\x81\x7C\n\x81\xAC" "a\x81\xAC");
+    EXPECT_TRUE(replaced);
+    replaced = false;
+    EXPECT_EQ(cp932_converter().from_utf8("ゼ~", replaced), ze + "~");
+    EXPECT_FALSE(replaced);
+}
+
 long entries(const fs::path& folder) { return std::distance(fs::directory_iterator(folder), {}); }
 
-// Saves these keys, which no quest carries, to clear_file.
+// Saves these keys, which no quest carries, over clear_file as this run read it.
 SaveOutcome save_keys(const fs::path& clear_file, std::string_view keys) {
     Catalogue state = make_catalogue("", keys);
     state.clear_file_path = clear_file;
-    return save_clear_file_to_disk(state);
+    if (fs::is_regular_file(clear_file)) state.clear_file_seen = read_file(clear_file);
+    return save_clear_file_to_disk(state).outcome;
 }
 
 TEST(ClearFileWriter, ReplacesTheFileExactlyOrLeavesWhatStandsThere) {
@@ -43,9 +63,9 @@ TEST(ClearFileWriter, ReplacesTheFileExactlyOrLeavesWhatStandsThere) {
     fs::create_directory(dir / "ClrList.txt");
     write_file(dir / "ClrList.txt" / "inside", "keep");
     Catalogue state;
-    load_catalogue(state, dir.path);  // the clear file cannot be read
-    EXPECT_EQ(save_clear_file_to_disk(state), SaveOutcome::RefusedUnreadClearFile);
-    EXPECT_EQ(save_keys(dir / "ClrList.txt", "11001"), SaveOutcome::CannotOpen);  // even without the refusal
+    load_catalogue(state, dir.path, cp932_converter());  // the clear file cannot be read
+    EXPECT_EQ(save_clear_file_to_disk(state).outcome, SaveOutcome::RefusedUnreadClearFile);
+    EXPECT_EQ(save_keys(dir / "ClrList.txt", "11001"), SaveOutcome::RefusedUnreadClearFile);  // read again: still not
     EXPECT_EQ(read_file(dir / "ClrList.txt" / "inside"), "keep");
 
     fs::remove_all(dir / "ClrList.txt");
@@ -54,7 +74,60 @@ TEST(ClearFileWriter, ReplacesTheFileExactlyOrLeavesWhatStandsThere) {
     EXPECT_EQ(read_file(dir / "ClrList.txt"), "11001\r\n12001\r\n");
     EXPECT_EQ(save_keys(dir / "ClrList.txt", ""), SaveOutcome::Saved);
     EXPECT_EQ(read_file(dir / "ClrList.txt"), "");
-    EXPECT_EQ(entries(dir.path), 1);  // no folder made, no temporary file left
+    EXPECT_EQ(entries(dir.path), 2);  // the file and its history, no temporary file left
+    const auto versions = history_versions(dir / "ClrList.txt");
+    ASSERT_EQ(versions.size(), 2u);
+    EXPECT_EQ(read_file(versions[0]), "11001\r\n12001\r\n");
+    EXPECT_EQ(read_file(versions[1]), "OLD1\r\nOLD2\r\nOLD3\r\n");
+}
+
+TEST(SaveToDisk, TwoWritersOfOneFolderKeepEachOthersChanges) {
+    TempDir dir;
+    write_file(dir / "Kestrow.txt", "11001,A,0\n11002,B,0\n11003,C,0\n11004,D,0\n");
+    write_file(dir / "ClrList.txt", "11001\r\n11004\r\nGONE\r\n");
+    Catalogue first, second;
+    load_catalogue(first, dir.path, cp932_converter());
+    load_catalogue(second, dir.path, cp932_converter());
+    set_cleared(first, "11002", true);
+    set_cleared(first, "11004", false);
+    ASSERT_EQ(save_clear_file_to_disk(first).outcome, SaveOutcome::Saved);
+    EXPECT_EQ(read_file(dir / "ClrList.txt"), "11001\r\n11002\r\nGONE\r\n");  // nothing outside: as it always was
+    // The second one read the file before the first saved: its own tick goes onto the first one's file.
+    set_cleared(second, "11003", true);
+    ASSERT_EQ(save_clear_file_to_disk(second).outcome, SaveOutcome::Saved);
+    EXPECT_EQ(read_file(dir / "ClrList.txt"), "11001\r\n11002\r\n11003\r\nGONE\r\n");
+    EXPECT_EQ(second.quest_lines[1], "11002,B,0,1");  // and it now holds the first one's tick
+    // A file saved as UTF-16 by an editor in between is merged the same way, and written back in code page 932.
+    write_file(dir / "ClrList.txt", std::string("\xFF\xFE" "1\0" "1\0" "0\0" "0\0" "1\0\r\0\n\0", 16));
+    set_cleared(second, "11004", true);
+    ASSERT_EQ(save_clear_file_to_disk(second).outcome, SaveOutcome::Saved);
+    EXPECT_EQ(read_file(dir / "ClrList.txt"), "11001\r\n11004\r\n");
+    EXPECT_EQ(history_versions(dir / "ClrList.txt").size(), 3u);
+}
+
+TEST(History, KeepsTheNewestThirtyInOrderAndAFailureDoesNotStopTheSave) {
+    TempDir dir;
+    const fs::path file = dir / "ClrList.txt";
+    const QDateTime noon(QDate(2026, 12, 7), QTime(12, 0, 0));
+    for (int i = 0; i < 32; ++i)
+        ASSERT_TRUE(keep_history_version(file, "v" + std::to_string(i) + "\r\n", noon.addSecs(i < 29 ? i : 100)));
+    const auto versions = history_versions(file);
+    ASSERT_EQ(versions.size(), 30u);
+    // Three in the same second, the newest first; the two oldest are gone.
+    EXPECT_EQ(versions[0].filename(), "ClrList-20261207-120140-3.txt");
+    EXPECT_EQ(versions[2].filename(), "ClrList-20261207-120140.txt");
+    EXPECT_EQ(std::pair(read_file(versions[0]), read_file(versions[29])),
+              std::pair(std::string("v31\r\n"), std::string("v2\r\n")));
+    // Where the history folder cannot be made, the file is saved all the same.
+    TempDir other;
+    write_file(other / "ClrList.txt", "A1\r\n");
+    write_file(other / "ClrList.history", "a file in the way");
+    Catalogue state = make_catalogue("", "B1\n");
+    state.clear_file_path = other / "ClrList.txt";
+    state.clear_file_seen = "A1\r\n";
+    const DiskSave saved = save_clear_file_to_disk(state);
+    EXPECT_EQ(std::pair(saved.outcome, saved.history_failed), std::pair(SaveOutcome::Saved, true));
+    EXPECT_EQ(read_file(other / "ClrList.txt"), "B1\r\n");
 }
 
 #ifdef __linux__

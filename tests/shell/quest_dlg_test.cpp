@@ -142,6 +142,8 @@ struct Leaving {
     int shows;
 };
 
+void PrintTo(const Leaving& c, std::ostream* os) { *os << c.category << " row " << c.row << ' ' << c.button; }
+
 class QuestLeaving : public QuestDialog, public ::testing::WithParamInterface<Leaving> {};
 
 TEST_P(QuestLeaving, NextAndPreviousShowTheNeighbourOfTheQuestThatLeft) {

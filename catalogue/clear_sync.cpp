@@ -1,0 +1,70 @@
+#include "clear_sync.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+#include "bytes.h"
+#include "held_line.h"
+
+namespace kestrow {
+
+namespace {
+
+void set_flags_of_key(Catalogue& state, std::string_view key, char flag) {
+    for (auto& line : state.quest_lines)
+        if (clear_key(line) == key) set_held_flag(line, flag);
+}
+
+}  // namespace
+
+OwnChanges own_changes(const Catalogue& state) {
+    OwnChanges changes;
+    std::unordered_set<std::string_view> seen;
+    const std::size_t count = std::min(state.quest_lines.size(), state.synced_flags.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string& line = state.quest_lines[i];
+        const char flag = held_flag(line);
+        if (flag == state.synced_flags[i] || !seen.insert(clear_key(line)).second) continue;
+        (flag == cleared_flag ? changes.ticked : changes.unticked).emplace_back(clear_key(line));
+    }
+    return changes;
+}
+
+void mark_synced(Catalogue& state) {
+    state.synced_flags.resize(state.quest_lines.size());
+    for (std::size_t i = 0; i < state.quest_lines.size(); ++i) state.synced_flags[i] = held_flag(state.quest_lines[i]);
+}
+
+void keep_uncarried_keys(Catalogue& state) {
+    std::unordered_set<std::string_view> carried;
+    carried.reserve(state.quest_lines.size());
+    for (const auto& line : state.quest_lines) carried.insert(clear_key(line));
+    state.kept_keys.clear();
+    for (const auto& key : state.clear_keys)
+        if (!key.empty() && !carried.contains(key)) state.kept_keys.push_back(key);
+}
+
+void set_clear_keys(Catalogue& state, std::string_view clear_text) {
+    state.clear_keys.clear();
+    read_clear_keys(state, clear_text);
+    const std::unordered_set<std::string_view> cleared(state.clear_keys.begin(), state.clear_keys.end());
+    for (auto& line : state.quest_lines)
+        set_held_flag(line, cleared.contains(clear_key(line)) ? cleared_flag : not_cleared_flag);
+    keep_uncarried_keys(state);
+}
+
+bool changed_on_disk(const Catalogue& state, const TextFile& now) {
+    return now.status == ReadStatus::Ok && (!state.clear_file_seen || *state.clear_file_seen != now.bytes);
+}
+
+void take_clear_file(Catalogue& state, const TextFile& now) {
+    const OwnChanges own = own_changes(state);
+    set_clear_keys(state, now.text());
+    mark_synced(state);
+    for (const auto& key : own.ticked) set_flags_of_key(state, key, cleared_flag);
+    for (const auto& key : own.unticked) set_flags_of_key(state, key, not_cleared_flag);
+    state.clear_file_seen = now.bytes;
+    state.clear_file_unreadable = false;
+}
+
+}  // namespace kestrow

@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include "catalogue/clear_state.h"
+#include "catalogue/clear_sync.h"
+#include "catalogue/save.h"
+#include "test_support.h"
+
+namespace kestrow::test {
+namespace {
+
+TextFile on_disk(std::string bytes) {
+    TextFile file;
+    file.status = ReadStatus::Ok;
+    file.bytes = std::move(bytes);
+    return file;
+}
+
+struct StringSink final : ClearFileSink {
+    std::string bytes;
+    bool open() override { return bytes.clear(), true; }
+    bool write(std::string_view b) override { return bytes.append(b), true; }
+    bool commit() override { return true; }
+};
+
+TEST(ClearSync, AnOutsideChangeIsTakenWithThisRunsOwnChangesOnTop) {
+    Catalogue state = make_catalogue("A,a,0\nB,b,0\nC,c,0\nD,d,0\nE,e,0\n", "A\r\nB\r\n");
+    state.clear_file_seen = "A\r\nB\r\n";
+    set_cleared(state, "A", false);
+    set_cleared(state, "C", true);
+    set_cleared(state, "E", true);
+    set_cleared(state, "E", false);  // back as it was: no change of its own
+    EXPECT_EQ(own_changes(state), (OwnChanges{{"C"}, {"A"}}));
+    EXPECT_FALSE(changed_on_disk(state, on_disk("A\r\nB\r\n")));
+    EXPECT_FALSE(changed_on_disk(state, TextFile{}));  // gone: what is held here is written back
+    // Someone else cleared A and D, unticked B and kept a key no quest carries.
+    const TextFile now = on_disk("A\r\nD\r\nX9\r\n");
+    ASSERT_TRUE(changed_on_disk(state, now));
+    StringSink sink;
+    EXPECT_EQ(save_clear_file(state, sink, &now), SaveOutcome::Saved);
+    EXPECT_EQ(sink.bytes, "C\r\nD\r\nX9\r\n");
+    EXPECT_EQ(own_changes(state), OwnChanges{});
+    // The next save with nothing changed outside writes the held state as it is.
+    set_cleared(state, "B", true);
+    const TextFile same = on_disk(sink.bytes);
+    EXPECT_EQ(save_clear_file(state, sink, &same), SaveOutcome::Saved);
+    EXPECT_EQ(sink.bytes, "B\r\nC\r\nD\r\nX9\r\n");
+}
+
+TEST(ClearSync, SettingTheKeysOfAnEarlierVersionIsAChangeOfThisRun) {
+    Catalogue state = make_catalogue("A,a,0\nB,b,0\n", "A\r\nZ1\r\n");
+    state.clear_file_seen = "A\r\nZ1\r\n";
+    set_clear_keys(state, "B\r\nY2\r\n");
+    EXPECT_EQ(own_changes(state), (OwnChanges{{"B"}, {"A"}}));
+    EXPECT_EQ(state.kept_keys, Strings{"Y2"});
+    StringSink sink;
+    const TextFile same = on_disk("A\r\nZ1\r\n");
+    EXPECT_EQ(save_clear_file(state, sink, &same), SaveOutcome::Saved);
+    EXPECT_EQ(sink.bytes, "B\r\nY2\r\n");
+}
+
+}  // namespace
+}  // namespace kestrow::test

@@ -1,0 +1,69 @@
+// Saving as the user meets it: a save that cannot succeed, a history that
+// cannot be kept, and a clear list that another program changed meanwhile.
+// Which failures the writer detects (a read-only mount, a full disk) and how
+// two writers merge the platform suite tests.
+
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+
+#include "shell_fixture.h"
+
+namespace kestrow::test {
+namespace {
+
+using Save = ShellTest;
+
+// A tick, then the folder vanishes and Ctrl+S is pressed: the user is told,
+// and the mark and the Save command stay as they were.
+TEST_F(Save, IntoAVanishedFolderIsReportedAndKeepsTheChangesUnsaved) {
+    start();
+    choose(QStringLiteral("ハーヴェル港"));
+    setCleared(1, true);
+    ASSERT_TRUE(QDir(dataDir_).removeRecursively());
+    QTest::keyClick(questList(), Qt::Key_S, Qt::ControlModifier);
+    settle();
+    ASSERT_EQ(shown_.size(), 1u);
+    EXPECT_EQ(shown_[0].request.text,
+              QStringLiteral("保存用ファイルを開けません。\n\n") + QDir::toNativeSeparators(dataPath("ClrList.txt")));
+    EXPECT_EQ(view()->document()->modifiedMark(), 1);
+    EXPECT_TRUE(action("actionFileSave")->isEnabled());
+    EXPECT_FALSE(QFileInfo::exists(dataDir_));  // no folder made
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(Save, AHistoryThatCannotBeKeptIsReportedOnceAndTheSavesGoOn) {
+    write_file(dataPath("ClrList.history"), "a file where the folder should be");
+    start();
+    choose(QStringLiteral("ハーヴェル港"));
+    for (const bool cleared : {true, false}) {
+        setCleared(1, cleared);
+        QTest::keyClick(questList(), Qt::Key_S, Qt::ControlModifier);
+        EXPECT_EQ(view()->document()->modifiedMark(), 0);
+    }
+    ASSERT_EQ(shown_.size(), 1u);
+    EXPECT_EQ(shown_[0].request.text, QStringLiteral("クリア済みリストの以前の内容を履歴に残せませんでした。\n\n") +
+                                          QDir::toNativeSeparators(dataPath("ClrList.history")));
+}
+
+TEST_F(Save, AClearListChangedOutsideIsTakenWhenTheWindowIsActivatedKeepingUnsavedTicks) {
+    start();
+    choose(QStringLiteral("ハーヴェル港"));
+    auto icon = [&](int r) { return questList()->model()->index(r, 0).data(Qt::DecorationRole).value<QIcon>().cacheKey(); };
+    const auto cleared = icon(0);  // 11001 済
+    setCleared(1, true);           // 11002, not saved
+    // Another program unticks 11001 and ticks 11004 while the window is elsewhere.
+    QByteArray other = read_file(dataPath("ClrList.txt")).replace("11001\r\n", "").replace("11003\r\n", "11003\r\n11004\r\n");
+    write_file(dataPath("ClrList.txt"), other);
+    QWidget elsewhere;
+    elsewhere.show();
+    ASSERT_TRUE(activate(&elsewhere));
+    ASSERT_TRUE(activate(frame()));
+    EXPECT_EQ(std::vector({icon(0) == cleared, icon(1) == cleared, icon(3) == cleared}), std::vector({false, true, true}));
+    EXPECT_EQ(view()->document()->modifiedMark(), 1);
+    QTest::keyClick(questList(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(read_file(dataPath("ClrList.txt")), other.replace("11003\r\n", "11002\r\n11003\r\n"));
+}
+
+}  // namespace
+}  // namespace kestrow::test
