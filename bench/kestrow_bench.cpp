@@ -26,7 +26,9 @@
 #include "catalogue/copy_find.h"
 #include "catalogue/current_quest.h"
 #include "catalogue/filter.h"
+#include "catalogue/held_line.h"
 #include "catalogue/loader.h"
+#include "catalogue/progress.h"
 #include "catalogue/rows.h"
 #include "catalogue/save.h"
 #include "platform/clear_file_writer.h"
@@ -407,8 +409,35 @@ void ours_save_qsavefile(State& st) {
     }
 }
 
+// The whole Save of the window and kestrow-cli: the file read again and
+// compared, the old content kept in the history, the new one written through
+// QSaveFile. A tick changes between saves, so that every one replaces the file.
+void ours_save_disk(State& st) {
+    kestrow::Catalogue& c = fixture->ours;
+    const std::string code(kestrow::clear_key(c.quest_lines.front()));
+    bool cleared = kestrow::held_flag(c.quest_lines.front()) == kestrow::cleared_flag;
+    const bool original = cleared;
+    for (auto _ : st) {
+        cleared = !cleared;
+        kestrow::set_cleared(c, code, cleared);
+        const kestrow::DiskSave saved = kestrow::save_clear_file_to_disk(c);
+        if (saved.outcome != kestrow::SaveOutcome::Saved || saved.history_failed) st.SkipWithError("save failed");
+    }
+    kestrow::set_cleared(c, code, original);
+}
+
 void reference_save(State& st) {
     for (auto _ : st) benchmark::DoNotOptimize(lit::save(fixture->reference));
+}
+
+// The figures of every chooser entry, with the broad search text set, so
+// that the search entry's figure searches every line.
+void ours_progress(State& st) {
+    kestrow::Catalogue& c = fixture->ours;
+    const std::string before = c.search_text;
+    c.search_text = kb::search_word();
+    for (auto _ : st) benchmark::DoNotOptimize(kestrow::chooser_progress(c));
+    c.search_text = before;
 }
 
 void ours_copy(State& st) {
@@ -595,7 +624,12 @@ int main(int argc, char** argv) {
     figures.push_back({"Save to a file (std::ofstream sink)", "ours/save/ofstream", "reference/save/memory", 100, 0});
     add("ours/save/qsavefile", ours_save_qsavefile);
     figures.push_back({"Save to a file (ClearFileWriter, QSaveFile)", "ours/save/qsavefile", "reference/save/memory", 100, 0});
+    add("ours/save/disk", ours_save_disk);
+    figures.push_back({"Save to disk (read again, merge check, history, QSaveFile)", "ours/save/disk",
+                       "reference/save/memory", 100, 0});
     add_pair("Copy (92000 list)", "copy", ours_copy, reference_copy, 0, 0);
+    add("ours/progress", ours_progress);
+    figures.push_back({"Progress figures (every chooser entry, search set)", "ours/progress", "", 10, 0});
 
     MedianCollector reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -19,14 +19,20 @@ int selected_code(const Catalogue& state) {
 std::string name_head(std::string_view line) {
     // Each marker before byte 12 shortens the text by two bytes, and at most
     // three fit there, so 24 stored bytes always cover the first twelve.
-    std::string head = replace_all(left(raw_field(line, 2), 24), cp932::line_break_marker, cp932::crlf);
+    const std::string_view stored = left(raw_field(line, 2), 24);
+    if (stored.find('<') == npos) return std::string(left(stored, 12));
+    std::string head = replace_all(stored, cp932::line_break_marker, cp932::crlf);
     head.resize(std::min<std::size_t>(head.size(), 12));
     return head;
 }
 
-namespace {
+std::string area_prefix(int code) { return std::string(left(std::to_string(code), 2)); }
 
-bool name_passes(int code, std::string_view name) {
+bool in_clear_list(std::string_view line, char wanted) {
+    return held_flag(line) == wanted && raw_field(line, 2).substr(0, 1) != "[";
+}
+
+bool in_tag_category(int code, std::string_view name) {
     switch (code) {
         case category::job: return mid(name, 3, 6) == cp932::job;
         case category::af: return mid(name, 3, 2) == "AF";
@@ -36,12 +42,9 @@ bool name_passes(int code, std::string_view name) {
     }
 }
 
-}  // namespace
-
 std::vector<std::uint32_t> filter_lines(const Catalogue& state, int code) {
     std::vector<std::uint32_t> result;
-    const std::string text = std::to_string(code);
-    const std::string_view prefix = left(text, 2);
+    const std::string prefix = area_prefix(code);
     const auto& lines = state.quest_lines;
     const auto count = static_cast<std::uint32_t>(lines.size());
 
@@ -53,7 +56,7 @@ std::vector<std::uint32_t> filter_lines(const Catalogue& state, int code) {
     if (code == category::cleared || code == category::not_cleared) {
         const char wanted = code == category::cleared ? cleared_flag : not_cleared_flag;
         for (std::uint32_t i = 0; i < count; ++i)
-            if (held_flag(lines[i]) == wanted && raw_field(lines[i], 2).substr(0, 1) != "[") result.push_back(i);
+            if (in_clear_list(lines[i], wanted)) result.push_back(i);
         return result;
     }
     if (code == category::search) {
@@ -64,7 +67,7 @@ std::vector<std::uint32_t> filter_lines(const Catalogue& state, int code) {
     }
     if (code == category::job || code == category::af || code == category::ws || code == category::enm) {
         for (std::uint32_t i = 0; i < count; ++i)
-            if (name_passes(code, name_head(lines[i]))) result.push_back(i);
+            if (in_tag_category(code, name_head(lines[i]))) result.push_back(i);
     }
     return result;
 }

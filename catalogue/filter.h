@@ -25,6 +25,16 @@ int selected_code(const Catalogue& state);
 // Indices of the quest lines that category code selects, in file order.
 std::vector<std::uint32_t> filter_lines(const Catalogue& state, int code);
 
+// The rules of the categories, line by line; filter_lines and the progress
+// figures both use them.
+// The first two characters of a code's decimal text, which an area's quest
+// lines begin with ("11" for 11000, "-1" for -1).
+std::string area_prefix(int code);
+// 91000 and 92000: the held flag is wanted, and the Name has no "[".
+bool in_clear_list(std::string_view line, char wanted);
+// 93000 to 96000, on the line's name_head(); false for any other code.
+bool in_tag_category(int code, std::string_view name_head);
+
 // Selects the quest lines of the selected entry and rebuilds the rows.
 void apply_filter(Catalogue& state);
 

@@ -15,6 +15,7 @@
 #include "catalogue/copy_find.h"
 #include "catalogue/filter.h"
 #include "catalogue/loader.h"
+#include "catalogue/progress.h"
 #include "catalogue/rows.h"
 #include "catalogue/save.h"
 #include "platform/clear_file_writer.h"
@@ -38,6 +39,7 @@ constexpr const char* usage_text =
     "\n"
     "Commands:\n"
     "  categories      the category chooser's entries: code, a tab, the text\n"
+    "  stats           each entry's progress: code, text, quests cleared, quests shown\n"
     "  list CODE       the rows of category CODE: icon index, a tab, the seven columns\n"
     "  search TEXT     search for TEXT, then the rows as 'list' prints them\n"
     "  copy CODE       the text that Copy puts on the clipboard for category CODE\n"
@@ -152,9 +154,9 @@ int run(const QStringList& args) {
     }
     if (words.isEmpty()) return usage_error("no command given");
     const QString command = words.front();
-    static const QStringList known{"categories", "list", "search", "copy", "tick", "untick", "history", "restore"};
+    static const QStringList known{"categories", "stats", "list", "search", "copy", "tick", "untick", "history", "restore"};
     if (!known.contains(command)) return usage_error(("unknown command " + command).toLocal8Bit().constData());
-    const bool needs_argument = command != "categories" && command != "history";
+    const bool needs_argument = command != "categories" && command != "stats" && command != "history";
     if (needs_argument && words.size() != 2) return usage_error("this command takes exactly one argument");
     if (!needs_argument && words.size() != 1) return usage_error("this command takes no argument");
     if (!cp932_available()) {
@@ -183,6 +185,13 @@ int run(const QStringList& args) {
     if (command == "categories") {
         for (const auto& entry : state.chooser)
             out.write(std::to_string(entry.code) + "\t" + cell_for_output(entry.text) + "\n");
+        return status;
+    }
+    if (command == "stats") {
+        const std::vector<Progress> figures = chooser_progress(state);
+        for (std::size_t i = 0; i < figures.size(); ++i)
+            out.write(std::to_string(state.chooser[i].code) + "\t" + cell_for_output(state.chooser[i].text) + "\t" +
+                      std::to_string(figures[i].cleared) + "\t" + std::to_string(figures[i].shown) + "\n");
         return status;
     }
     if (command == "search") {

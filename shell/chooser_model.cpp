@@ -1,5 +1,7 @@
 #include "chooser_model.h"
 
+#include <QPainter>
+
 #include "platform/cp932_codec.h"
 
 namespace kestrow {
@@ -17,6 +19,16 @@ void ChooserModel::entryChanged(int index) {
     if (index >= 0 && index < count_) emit dataChanged(this->index(index), this->index(index));
 }
 
+void ChooserModel::setProgress(std::vector<Progress> figures) {
+    progress_ = std::move(figures);
+    if (count_ > 0) emit dataChanged(index(0), index(count_ - 1), {progress_role});
+}
+
+Progress ChooserModel::progress(int index) const {
+    return index >= 0 && index < static_cast<int>(progress_.size()) ? progress_[static_cast<std::size_t>(index)]
+                                                                     : Progress{};
+}
+
 int ChooserModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : count_; }
 
 QVariant ChooserModel::data(const QModelIndex& index, int role) const {
@@ -25,8 +37,39 @@ QVariant ChooserModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole: return from_cp932(entry.text);
         case code_role: return entry.code;
+        case progress_role: {
+            if (index.row() >= static_cast<int>(progress_.size())) return {};
+            const Progress& p = progress_[static_cast<std::size_t>(index.row())];
+            return QStringLiteral("%1/%2").arg(p.cleared).arg(p.shown);
+        }
         default: return {};
     }
+}
+
+namespace {
+constexpr int progress_gap = 16;  // between an entry's text and its figures
+}
+
+void ChooserDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    QStyledItemDelegate::paint(painter, option, index);
+    const QString figures = index.data(ChooserModel::progress_role).toString();
+    if (figures.isEmpty()) return;
+    const QRect area = option.rect.adjusted(0, 0, -option.fontMetrics.averageCharWidth(), 0);
+    const bool selected = option.state & QStyle::State_Selected;
+    QColor grey = option.palette.color(QPalette::Disabled, QPalette::Text);
+    if (selected) grey = option.palette.color(QPalette::HighlightedText);
+    painter->save();
+    painter->setPen(grey);
+    painter->setFont(option.font);
+    painter->drawText(area, Qt::AlignRight | Qt::AlignVCenter, figures);
+    painter->restore();
+}
+
+QSize ChooserDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    const QString figures = index.data(ChooserModel::progress_role).toString();
+    if (!figures.isEmpty()) size.rwidth() += progress_gap + option.fontMetrics.horizontalAdvance(figures);
+    return size;
 }
 
 }  // namespace kestrow

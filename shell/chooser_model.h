@@ -3,8 +3,11 @@
 // so that the list is held once: a relabelled search entry shows at once.
 
 #include <QAbstractListModel>
+#include <QStyledItemDelegate>
+#include <vector>
 
 #include "catalogue/catalogue.h"
+#include "catalogue/progress.h"
 
 namespace kestrow {
 
@@ -14,6 +17,8 @@ public:
     // The item value of an entry, its category code, under Qt::UserRole as a
     // combo box's item data.
     static constexpr int code_role = Qt::UserRole;
+    // An entry's progress as "12/40", for the open list.
+    static constexpr int progress_role = Qt::UserRole + 1;
 
     // state must outlive the model.
     explicit ChooserModel(const Catalogue& state, QObject* parent = nullptr);
@@ -22,12 +27,27 @@ public:
     void reload();
     void entryChanged(int index);
 
+    // The figures of every entry, after any change of a clear state.
+    void setProgress(std::vector<Progress> figures);
+    // One entry's figures; none for no entry.
+    Progress progress(int index) const;
+
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
 private:
     const Catalogue& state_;
     int count_ = 0;  // the entries the views have been told of
+    std::vector<Progress> progress_;
+};
+
+// Draws an entry of the open list with its progress right-aligned and grey
+// beside the entry's own text.
+class ChooserDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 };
 
 }  // namespace kestrow

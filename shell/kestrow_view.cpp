@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QMainWindow>
 #include <QResizeEvent>
@@ -20,6 +21,7 @@
 #include "catalogue/clear_sync.h"
 #include "catalogue/copy_find.h"
 #include "catalogue/filter.h"
+#include "catalogue/progress.h"
 #include "catalogue/save.h"
 #include "bitmaps.h"
 #include "chooser_model.h"
@@ -70,6 +72,7 @@ CKestrowView::CKestrowView(CKestrowDoc* doc, std::filesystem::path dataDir, QWid
 
     categoryChooser_->setObjectName(QStringLiteral("categoryChooser"));
     categoryChooser_->setModel(chooserModel_.get());
+    categoryChooser_->setItemDelegate(new ChooserDelegate(categoryChooser_));
     const QRect chooser = du_to_px(res::form_category_chooser, base);
     categoryChooser_->setGeometry(chooser.x(), chooser.y(), chooser.width(), categoryChooser_->sizeHint().height());
     // The form gives the height of the open list; show as many entries as fit in it.
@@ -133,6 +136,7 @@ void CKestrowView::OnInitialUpdate() {
     model_->refresh();
     showNotices(report);
     fillCategoryChooser();
+    refreshProgress();
     updateCommands();
     // Another program may write the clear list while this window is elsewhere.
     window()->installEventFilter(this);
@@ -226,6 +230,7 @@ void CKestrowView::updateCommands() {
 void CKestrowView::OnCategoryChosen(int index) {
     select_entry(state_, index);
     showNewRows();
+    showProgress();
 }
 
 void CKestrowView::showNewRows() {
@@ -243,6 +248,7 @@ void CKestrowView::OnFileSave() {
     // What another program saved meanwhile is now held too.
     apply_filter(state_);
     showRebuiltRows(place, row_kept_after_update(place.selected, static_cast<int>(state_.rows.size())));
+    refreshProgress();
     if (saved.outcome != SaveOutcome::Saved) {
         MsgBox::error(box_parent(this), report_text(save_message(saved.outcome), state_.clear_file_path));
         return;
@@ -261,6 +267,23 @@ void CKestrowView::OnActivateFrame() {
     take_clear_file(state_, now);
     apply_filter(state_);
     showRebuiltRows(place, row_kept_after_update(place.selected, static_cast<int>(state_.rows.size())));
+    refreshProgress();
+}
+
+void CKestrowView::refreshProgress() {
+    chooserModel_->setProgress(chooser_progress(state_));
+    // The open list is as wide as its widest entry with its figures.
+    QAbstractItemView* list = categoryChooser_->view();
+    list->setMinimumWidth(list->sizeHintForColumn(0) + list->verticalScrollBar()->sizeHint().width() +
+                          2 * list->frameWidth());
+    showProgress();
+}
+
+void CKestrowView::showProgress() {
+    if (!commands_.progress) return;
+    const Progress p = chooserModel_->progress(state_.selected_entry);
+    commands_.progress->setText(state_.selected_entry < 0 ? QString()
+                                                          : utf8(res::progress_text).arg(p.cleared).arg(p.shown));
 }
 
 void CKestrowView::OnEditCopy() {
@@ -352,7 +375,10 @@ bool CKestrowView::UpdateClearState(int new_state) {
     const ListPlace place = listPlace();
     const ClearUpdate update = update_clear_state(state_, quest_, new_state, place.selected);
     showRebuiltRows(place, update.selected_row);
-    if (update.changed) doc_->setModifiedMark(1);
+    if (update.changed) {
+        doc_->setModifiedMark(1);
+        refreshProgress();
+    }
     return update.changed;
 }
 
@@ -370,4 +396,5 @@ void CKestrowView::OnEditFind() {
     chooserModel_->entryChanged(entry);
     categoryChooser_->setCurrentIndex(entry);
     showNewRows();
+    refreshProgress();
 }

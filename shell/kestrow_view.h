@@ -15,6 +15,7 @@
 class QAction;
 class QComboBox;
 class QKeyEvent;
+class QLabel;
 class QTreeView;
 class CKestrowDoc;
 
@@ -24,12 +25,14 @@ class QuestListModel;
 class Profile;
 }  // namespace kestrow
 
-// The frame's actions whose availability and handling the view decides.
+// The frame's actions whose availability and handling the view decides, and
+// the status pane it fills.
 struct ViewCommands {
     QAction* save = nullptr;
     QAction* copy = nullptr;
     QAction* change = nullptr;
     QAction* find = nullptr;
+    QLabel* progress = nullptr;
 };
 
 class CKestrowView final : public QWidget, public QuestDialogHost {
@@ -106,6 +109,10 @@ private:
     };
     ListPlace listPlace() const;
     void showRebuiltRows(const ListPlace& before, int selected);
+    // The progress figures after a change of clear states or of the search,
+    // and the chosen category's in the status pane.
+    void refreshProgress();
+    void showProgress();
 
     // The models read the catalogue, so they are declared after it and go first.
     kestrow::Catalogue state_;

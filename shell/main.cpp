@@ -13,6 +13,7 @@
 #include "platform/cp932_codec.h"
 #include "platform/message_box.h"
 #include "platform/text.h"
+#include "platform/translations.h"
 
 int main(int argc, char** argv) {
     const auto started = std::chrono::steady_clock::now();
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     CKestrowApp::SetRegistryKey();
     kestrow::install_font_substitutes();
+    kestrow::install_japanese_qt_translation();
     // Someone who started the program from a desktop icon sees no terminal;
     // on a platform without a screen nobody could close a box.
     const auto tell = [](const QString& text) {

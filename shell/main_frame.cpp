@@ -123,6 +123,9 @@ void CMainFrame::createStatusBar() {
     auto* idle = new QLabel(utf8(res::idle_message), bar);
     idle->setObjectName(QStringLiteral("idleMessage"));
     bar->addWidget(idle, 1);
+    progressPane_ = new QLabel(bar);
+    progressPane_->setObjectName(QStringLiteral("progressPane"));
+    bar->addPermanentWidget(progressPane_);
     for (const auto& indicator : res::indicators()) {
         auto* pane = new QLabel(bar);
         pane->setObjectName(QString::fromLatin1(indicator.object_name));

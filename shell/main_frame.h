@@ -26,6 +26,8 @@ public:
     // The action of a command identifier (kestrow::res::Command).
     QAction* action(int command) const;
     QToolBar* toolBar() const { return toolBar_; }
+    // The status bar's pane that shows the chosen category's progress.
+    QLabel* progressPane() const { return progressPane_; }
 
     // Applies the stored placement at the first call, then shows the window
     // with the show command (a stored one wins).
@@ -66,6 +68,7 @@ private:
     bool firstActivation_ = true;
     QHash<int, QAction*> actions_;
     QToolBar* toolBar_ = nullptr;
+    QLabel* progressPane_ = nullptr;
     QList<QLabel*> indicators_;
     std::unique_ptr<kestrow::KeyLockState> keyLocks_;
 };

@@ -63,6 +63,8 @@ QString toolbar_image(int command);  // a resource path; the @2x file serves hig
 inline constexpr std::string_view app_title = "Kestrow";
 inline constexpr std::string_view frame_title = "ケストロウ";     // the main window's fixed title
 inline constexpr std::string_view idle_message = "ﾚﾃﾞｨ";
+// The status bar's progress pane for the chosen category: cleared, shown.
+inline constexpr std::string_view progress_text = "クリア済み %1 / %2";
 
 // Status-bar key panes in order: kana, caps, num and scroll lock.
 struct Indicator {

@@ -19,6 +19,7 @@
 #include "kestrow_view.h"
 #include "main_frame.h"
 #include "platform/paths.h"
+#include "platform/translations.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     kestrow::install_font_substitutes();
+    kestrow::install_japanese_qt_translation();
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromLocal8Bit(argv[2]));
     {
         QSettings profile(QSettings::NativeFormat, QSettings::UserScope,

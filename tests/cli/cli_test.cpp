@@ -53,6 +53,9 @@ TEST_F(Cli, ReadingCommandsPrintTheCategoriesRowsAndCopyText) {
     ASSERT_EQ(entries.size(), 13);
     EXPECT_EQ(entries[0], QStringLiteral("11000\tハーヴェル港"));
     EXPECT_TRUE(entries[12].startsWith(QStringLiteral("99000\t")));
+    const QStringList stats = run({"stats"}).out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(stats.size(), 13);
+    EXPECT_EQ(stats[0], QStringLiteral("11000\tハーヴェル港\t2\t9"));
     // Code page 932 bytes on request, the same text.
     const Result raw = run({"--cp932", "categories"});
     EXPECT_EQ(kestrow::from_cp932(raw.raw.toStdString()), categories.out);

@@ -6,6 +6,7 @@
 #include <QApplication>
 
 #include "dialog_units.h"
+#include "platform/translations.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     kestrow::install_font_substitutes();
+    kestrow::install_japanese_qt_translation();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

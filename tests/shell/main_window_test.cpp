@@ -7,11 +7,13 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
 
 #include "platform/paths.h"
+#include "chooser_model.h"
 #include "platform/key_locks.h"
 #include "shell_fixture.h"
 
@@ -142,6 +144,27 @@ TEST_F(MainWindow, CommandsFollowRowsSelectionAndMarkAndCtrlSSavesTheSortedCodes
     EXPECT_EQ(enabled(), "EditFind");
 }
 
+TEST_F(MainWindow, TheProgressPaneAndTheOpenListShowTheFiguresAfterEveryChange) {
+    start();
+    auto* pane = frame()->findChild<QLabel*>(QStringLiteral("progressPane"));
+    ASSERT_NE(pane, nullptr);
+    EXPECT_EQ(pane->text(), QString());  // no category yet
+    const QAbstractItemModel* entries = chooser()->model();
+    const auto figures = [&](int entry) { return entries->index(entry, 0).data(ChooserModel::progress_role).toString(); };
+    const int open = chooser()->findText(QStringLiteral("未クリア"));
+    choose(harbour);
+    EXPECT_EQ(pane->text(), QStringLiteral("クリア済み 2 / 9"));
+    EXPECT_EQ(QStringList({figures(0), figures(open)}), QStringList({"2/9", "0/23"}));
+    setCleared(1, true);
+    EXPECT_EQ(pane->text(), QStringLiteral("クリア済み 3 / 9"));
+    EXPECT_EQ(QStringList({figures(0), figures(open)}), QStringList({"3/9", "0/22"}));
+    EXPECT_EQ(chooser()->itemText(0), harbour);  // the entry's own text is unchanged
+    // The open list is wide enough for the widest entry with its figures.
+    EXPECT_GE(chooser()->view()->minimumWidth(), chooser()->view()->sizeHintForColumn(0));
+    EXPECT_GT(chooser()->view()->sizeHintForColumn(0),
+              chooser()->fontMetrics().horizontalAdvance(QStringLiteral("ハーヴェル旧市街") + QStringLiteral("3/9")));
+}
+
 TEST_F(MainWindow, CtrlCCopiesTheShownLines) {
     start();
     choose(QStringLiteral("ゼルト火山"));
@@ -226,7 +249,7 @@ TEST_F(MainWindow, KeyPanesShowALockOnlyWhileItIsOnAndTheAboutBoxItsTexts) {
         for (QLabel* pane : frame()->statusBar()->findChildren<QLabel*>()) panes += pane->text() + u'|';
         seen << panes;
     }
-    EXPECT_EQ(seen, (QStringList{"ﾚﾃﾞｨ||CAP|||", "ﾚﾃﾞｨ|||||"}));
+    EXPECT_EQ(seen, (QStringList{"ﾚﾃﾞｨ|||CAP|||", "ﾚﾃﾞｨ||||||"}));  // idle, progress, then the four locks
     QString about;
     when_modal([&](QDialog& box) {
         about = box.windowTitle() + u'|' + child<QLabel>(box, "aboutVersion")->text();
@@ -264,6 +287,24 @@ TEST_F(MainWindow, UnsavedChangesAreConfirmedAtCloseAndAtSessionEnd) {
     closeWindow();
     EXPECT_TRUE(window.isNull());
     EXPECT_EQ(read_file(dataPath("ClrList.txt")), before);
+}
+
+TEST_F(MainWindow, TheRealCloseConfirmationAnswersInJapaneseWithNoAsDefault) {
+    start();
+    choose(harbour);
+    setCleared(1, true);
+    MsgBox::setResponder(nullptr);  // the real box, as Qt draws it
+    QStringList buttons;
+    when_modal([&](QDialog& d) {
+        auto& box = static_cast<QMessageBox&>(d);
+        for (const auto which : {QMessageBox::Yes, QMessageBox::No}) buttons << box.button(which)->text();
+        EXPECT_EQ(box.defaultButton(), box.button(QMessageBox::No));
+        box.defaultButton()->click();
+    });
+    frame()->close();
+    settle();
+    EXPECT_EQ(buttons, (QStringList{"はい(&Y)", "いいえ(&N)"}));
+    EXPECT_TRUE(frame()->isVisible());
 }
 
 TEST_F(MainWindow, WidthsAndDialogGeometryAreReadAtStartAndWrittenOnExit) {

@@ -1,0 +1,56 @@
+#include "progress.h"
+
+#include <array>
+#include <cstdint>
+
+#include "bytes.h"
+#include "filter.h"
+#include "held_line.h"
+
+namespace kestrow {
+
+namespace {
+
+void count(Progress& p, bool cleared) {
+    ++p.shown;
+    if (cleared) ++p.cleared;
+}
+
+std::size_t prefix_index(unsigned char a, unsigned char b) { return (std::size_t{a} << 8) | b; }
+
+}  // namespace
+
+std::vector<Progress> chooser_progress(const Catalogue& state) {
+    // Areas by the first two bytes of their lines; the special categories by code.
+    std::vector<Progress> by_prefix(1 << 16);
+    constexpr std::array special_codes{category::cleared, category::not_cleared, category::job,   category::af,
+                                       category::ws,      category::enm,         category::search};
+    std::array<Progress, special_codes.size()> special{};
+    const bool searching = !state.search_text.empty();
+    for (const std::string& line : state.quest_lines) {
+        const bool cleared = held_flag(line) == cleared_flag;
+        count(by_prefix[prefix_index(static_cast<unsigned char>(line[0]), static_cast<unsigned char>(line[1]))], cleared);
+        if (in_clear_list(line, cleared_flag)) count(special[0], true);
+        if (in_clear_list(line, not_cleared_flag)) count(special[1], false);
+        const std::string head = name_head(line);
+        for (std::size_t i = 2; i < 6; ++i)
+            if (in_tag_category(special_codes[i], head)) count(special[i], cleared);
+        if (searching && contains(line, state.search_text)) count(special[6], cleared);
+    }
+    std::vector<Progress> result;
+    result.reserve(state.chooser.size());
+    for (const ChooserEntry& entry : state.chooser) {
+        const std::string prefix = area_prefix(entry.code);
+        Progress p;
+        if (prefix.size() == 2 && prefix[0] != '9') {
+            p = by_prefix[prefix_index(static_cast<unsigned char>(prefix[0]), static_cast<unsigned char>(prefix[1]))];
+        } else {
+            for (std::size_t i = 0; i < special_codes.size(); ++i)
+                if (entry.code == special_codes[i]) p = special[i];
+        }
+        result.push_back(p);
+    }
+    return result;
+}
+
+}  // namespace kestrow
