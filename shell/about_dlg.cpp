@@ -40,5 +40,14 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     ok->setGeometry(du_to_px(res::about_ok, base));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    setFixedSize(du_to_px(res::about_size, base).size());
+    // A font that runs wider than the one the box was drawn for must not cut
+    // a text: each gets the room it needs, and the box grows with them,
+    // keeping the template's margin of 7 units.
+    QSize size = du_to_px(res::about_size, base).size();
+    const QSize margin(du_to_px_x(7, base), du_to_px_y(7, base));
+    for (QLabel* text : {version, rights}) {
+        text->resize(text->size().expandedTo(text->sizeHint()));
+        size = size.expandedTo(QSize(text->geometry().right() + 1, text->geometry().bottom() + 1) + margin);
+    }
+    setFixedSize(size);
 }

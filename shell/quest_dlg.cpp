@@ -193,22 +193,29 @@ void CQuestDlg::done(int result) {
 }
 
 bool CQuestDlg::DestroyWindow() {
-    const QRect outer = frameGeometry();
+    // Closed before the window manager told its frame, the dialog has the
+    // frame it was placed with: reopening then gives the same rectangle.
+    const QMargins own = ownFrame();
+    const QRect outer = geometry().marginsAdded(own.isNull() ? placedFrame_ : own);
     view_->dialogGeometry() = {outer.x(), outer.y(), outer.width(), outer.height()};
     return true;
 }
 
-// The dialog geometry is the outer rectangle, frame included. Qt places the
-// client area, so the frame is added on; where the window manager tells the
-// frame only once the window is up (X11), it is placed again then.
+// The dialog geometry is the outer rectangle, frame included, and Qt places
+// the client area: the frame is taken off. A window manager tells a window's
+// frame only once it has framed it, after the window is shown, so the dialog
+// is placed with the main window's frame first (the same manager draws both)
+// and placed again if its own turns out otherwise.
 void CQuestDlg::placeAtDialogGeometry() {
     const DialogGeometry& g = view_->dialogGeometry();
     // A rectangle that no screen shows any more (a monitor since unplugged)
     // would hide a modal dialog and with it the way out of the program.
     placedOuter_ = keep_on_screens(QRect(g.left, g.top, g.width, g.height), available_screen_rects());
-    const QMargins frame = windowFrame();
+    QMargins frame = ownFrame();
+    if (frame.isNull() && parentWidget() && parentWidget()->window()->windowHandle())
+        frame = parentWidget()->window()->windowHandle()->frameMargins();
     applyOuterRect(frame);
-    frameSettled_ = !frame.isNull();
+    frameSettled_ = false;
 }
 
 void CQuestDlg::applyOuterRect(const QMargins& frame) {
@@ -220,13 +227,13 @@ void CQuestDlg::applyOuterRect(const QMargins& frame) {
 
 void CQuestDlg::settleFrame() {
     if (frameSettled_ || !isVisible()) return;
-    const QMargins frame = windowFrame();
-    if (frame == placedFrame_) return;
+    const QMargins frame = ownFrame();
+    if (frame.isNull()) return;  // not framed yet, or never (no window manager)
     frameSettled_ = true;
-    applyOuterRect(frame);
+    if (frame != placedFrame_) applyOuterRect(frame);
 }
 
-QMargins CQuestDlg::windowFrame() const {
+QMargins CQuestDlg::ownFrame() const {
     const QWindow* window = windowHandle();
     return window ? window->frameMargins() : QMargins();
 }
@@ -234,7 +241,7 @@ QMargins CQuestDlg::windowFrame() const {
 QMargins CQuestDlg::layoutFrame() const {
 #ifdef Q_OS_WIN
     // Windows draws the kind of frame the rule was made for.
-    const QMargins frame = windowFrame();
+    const QMargins frame = ownFrame();
     if (!frame.isNull()) return frame;
 #endif
     // Elsewhere the window manager's frame has a size of its own, or there
@@ -244,13 +251,21 @@ QMargins CQuestDlg::layoutFrame() const {
 
 void CQuestDlg::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
-    settleFrame();
     OnSize();
 }
 
-void CQuestDlg::moveEvent(QMoveEvent* event) {
-    QDialog::moveEvent(event);
-    settleFrame();
+bool CQuestDlg::event(QEvent* event) {
+    const bool handled = QDialog::event(event);
+    switch (event->type()) {
+        // One of these comes once the window manager has framed the window.
+        case QEvent::Show:
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Expose:
+        case QEvent::WindowActivate: settleFrame(); break;
+        default: break;
+    }
+    return handled;
 }
 
 void CQuestDlg::OnSize() {

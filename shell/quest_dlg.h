@@ -46,14 +46,14 @@ public:
 protected:
     void done(int result) override;
     void resizeEvent(QResizeEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void UpdateData(bool saveAndValidate);
     void placeAtDialogGeometry();
     void applyOuterRect(const QMargins& frame);
     void settleFrame();
-    QMargins windowFrame() const;
+    QMargins ownFrame() const;
     QMargins layoutFrame() const;
     // Next and Previous: apply the tick, then show the quest the step leads to.
     void step(kestrow::Step direction);
@@ -87,5 +87,5 @@ private:
     // The outer rectangle asked for, and the frame it was placed with.
     QRect placedOuter_;
     QMargins placedFrame_;
-    bool frameSettled_ = true;
+    bool frameSettled_ = false;
 };

@@ -9,7 +9,8 @@
 #include "platform/translations.h"
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Offscreen unless a platform is asked for (the X11 suite runs on xcb).
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     // The session's own style and fonts must not change what the tests see.
     qunsetenv("QT_STYLE_OVERRIDE");
     QApplication app(argc, argv);

@@ -255,6 +255,10 @@ TEST_F(MainWindow, KeyPanesShowALockOnlyWhileItIsOnAndTheAboutBoxItsTexts) {
         about = box.windowTitle() + u'|' + child<QLabel>(box, "aboutVersion")->text();
         EXPECT_TRUE(child<QLabel>(box, "aboutRights")->text().contains(QStringLiteral("Copyright")));
         EXPECT_FALSE(child<QLabel>(box, "aboutIcon")->pixmap().isNull());
+        for (QLabel* text : box.findChildren<QLabel*>()) {  // every text whole, inside the box
+            EXPECT_TRUE(text->width() >= text->sizeHint().width() && box.rect().contains(text->geometry()))
+                << text->objectName().toStdString();
+        }
     });
     action("actionAppAbout")->trigger();
     EXPECT_EQ(about, QStringLiteral("ケストロウのバージョン （’◇’）ゞ|Kestrow Version 1.1"));

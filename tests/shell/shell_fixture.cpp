@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMainWindow>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -79,9 +80,13 @@ CKestrowApp& ShellTest::start() {
 }
 
 bool activate(QWidget* window) {
-    // The offscreen platform activates at once; the news arrives with the next events.
+    // The offscreen platform activates at once, and the news arrives with the
+    // next events; a real window system answers in its own time.
+    QSignalSpy focus(qApp, &QGuiApplication::focusWindowChanged);
     window->activateWindow();
     settle();
+    while (!window->isActiveWindow() && focus.wait(5000)) {
+    }
     return window->isActiveWindow();
 }
 

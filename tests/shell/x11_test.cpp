@@ -1,0 +1,56 @@
+// The window under a real X server and window manager (tests/shell/under_x11.sh
+// runs these on its own); on any other platform they are skipped.
+
+#include <QApplication>
+#include <QLabel>
+#include <QStatusBar>
+#include <QTest>
+#include <QWindow>
+
+#include "platform/key_locks.h"
+#include "shell_fixture.h"
+
+namespace kestrow::test {
+namespace {
+
+class UnderX11 : public ShellTest {
+protected:
+    void SetUp() override {
+        if (QGuiApplication::platformName() != u"xcb") GTEST_SKIP() << "needs the X11 platform";
+        ShellTest::SetUp();
+    }
+};
+
+TEST_F(UnderX11, TheKeyPanesShowTheServersLocks) {
+    start();
+    const auto locks = platform_key_locks();
+    const auto caps = locks->isOn(LockKey::Caps);
+    ASSERT_TRUE(caps.has_value() && locks->isOn(LockKey::Num).has_value() && locks->isOn(LockKey::Scroll).has_value());
+    frame()->refreshIndicators();
+    EXPECT_EQ(frame()->statusBar()->findChild<QLabel*>(QStringLiteral("indicatorCaps"))->text(),
+              *caps ? QStringLiteral("CAP") : QString());
+}
+
+TEST_F(UnderX11, TheQuestDialogReopensWhereItWasClosed) {
+    start();
+    choose(QStringLiteral("ハーヴェル港"));
+    questList()->setCurrentIndex(questList()->model()->index(1, 0));
+    // The window inside its frame at each opening, and the outer rectangle kept at each close. (What the
+    // frame is, Qt learns from the window manager a moment after the window is up.)
+    QList<QRect> opened;
+    QList<DialogGeometry> kept;
+    for (int i = 0; i < 3; ++i) {
+        when_modal([&](QDialog& d) {
+            ASSERT_TRUE(activate(&d));
+            opened << d.geometry();
+            QTest::keyClick(&d, Qt::Key_Escape);
+        });
+        view()->OnChange();
+        kept << view()->dialogGeometry();
+    }
+    EXPECT_EQ(kept, (QList<DialogGeometry>(3, {184, 178, 644, 421})));
+    EXPECT_EQ(opened, QList<QRect>(3, opened.front()));
+}
+
+}  // namespace
+}  // namespace kestrow::test
