@@ -1,7 +1,10 @@
 #include "key_locks.h"
 
 #ifdef _WIN32
+// MinGW's libstdc++ defines NOMINMAX already; defining it again warns.
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 #endif
