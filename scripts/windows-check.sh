@@ -48,6 +48,8 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+# Interrupted, too, which ends the script through the EXIT trap.
+trap 'exit 130' INT TERM HUP
 
 run_tests() {
   if ! wait "$wineboot"; then
