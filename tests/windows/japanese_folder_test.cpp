@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "catalogue/loader.h"
 #include "test_support.h"
 
 namespace kestrow::test {
