@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need, only
-# those that are missing.
+# those that are missing. Given package names, installs those instead.
 set -euo pipefail
 
 packages=(
@@ -11,6 +11,7 @@ packages=(
   xvfb xauth openbox
   clang
 )
+[ $# -eq 0 ] || packages=("$@")
 
 missing=()
 for p in "${packages[@]}"; do
