@@ -16,10 +16,12 @@ int selected_code(const Catalogue& state) {
     return state.chooser[static_cast<std::size_t>(state.selected_entry)].code;
 }
 
-std::string name_head(std::string_view line) {
+std::string name_head(std::string_view line) { return name_head_of(stored_name(line)); }
+
+std::string name_head_of(std::string_view name) {
     // Each marker before byte 12 shortens the text by two bytes, and at most
     // three fit there, so 24 stored bytes always cover the first twelve.
-    const std::string_view stored = left(raw_field(line, 2), 24);
+    const std::string_view stored = left(name, 24);
     if (stored.find('<') == npos) return std::string(left(stored, 12));
     std::string head = replace_all(stored, cp932::line_break_marker, cp932::crlf);
     head.resize(std::min<std::size_t>(head.size(), 12));
@@ -28,18 +30,27 @@ std::string name_head(std::string_view line) {
 
 std::string area_prefix(int code) { return std::string(left(std::to_string(code), 2)); }
 
-bool in_clear_list(std::string_view line, char wanted) {
-    return held_flag(line) == wanted && raw_field(line, 2).substr(0, 1) != "[";
+std::string_view stored_name(std::string_view line) { return raw_field(line, 2); }
+
+bool in_clear_lists(std::string_view name) { return !name.starts_with('['); }
+
+unsigned tag_category_bit(int code) {
+    switch (code) {
+        case category::job: return 1;
+        case category::af: return 2;
+        case category::ws: return 4;
+        case category::enm: return 8;
+        default: return 0;
+    }
 }
 
-bool in_tag_category(int code, std::string_view name) {
-    switch (code) {
-        case category::job: return mid(name, 3, 6) == cp932::job;
-        case category::af: return mid(name, 3, 2) == "AF";
-        case category::ws: return mid(name, 1, 2) == "WS";
-        case category::enm: return mid(name, 1, 3) == "ENM";
-        default: return false;
-    }
+unsigned tag_categories(std::string_view name) {
+    unsigned bits = 0;
+    if (mid(name, 3, 6) == cp932::job) bits |= tag_category_bit(category::job);
+    if (mid(name, 3, 2) == "AF") bits |= tag_category_bit(category::af);
+    if (mid(name, 1, 2) == "WS") bits |= tag_category_bit(category::ws);
+    if (mid(name, 1, 3) == "ENM") bits |= tag_category_bit(category::enm);
+    return bits;
 }
 
 std::vector<std::uint32_t> filter_lines(const Catalogue& state, int code) {
@@ -56,7 +67,7 @@ std::vector<std::uint32_t> filter_lines(const Catalogue& state, int code) {
     if (code == category::cleared || code == category::not_cleared) {
         const char wanted = code == category::cleared ? cleared_flag : not_cleared_flag;
         for (std::uint32_t i = 0; i < count; ++i)
-            if (in_clear_list(lines[i], wanted)) result.push_back(i);
+            if (held_flag(lines[i]) == wanted && in_clear_lists(stored_name(lines[i]))) result.push_back(i);
         return result;
     }
     if (code == category::search) {
@@ -65,9 +76,9 @@ std::vector<std::uint32_t> filter_lines(const Catalogue& state, int code) {
             if (contains(lines[i], state.search_text)) result.push_back(i);
         return result;
     }
-    if (code == category::job || code == category::af || code == category::ws || code == category::enm) {
+    if (const unsigned bit = tag_category_bit(code)) {
         for (std::uint32_t i = 0; i < count; ++i)
-            if (in_tag_category(code, name_head(lines[i]))) result.push_back(i);
+            if (tag_categories(name_head(lines[i])) & bit) result.push_back(i);
     }
     return result;
 }

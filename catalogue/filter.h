@@ -30,10 +30,14 @@ std::vector<std::uint32_t> filter_lines(const Catalogue& state, int code);
 // The first two characters of a code's decimal text, which an area's quest
 // lines begin with ("11" for 11000, "-1" for -1).
 std::string area_prefix(int code);
-// 91000 and 92000: the held flag is wanted, and the Name has no "[".
-bool in_clear_list(std::string_view line, char wanted);
-// 93000 to 96000, on the line's name_head(); false for any other code.
-bool in_tag_category(int code, std::string_view name_head);
+// The Name as stored (field 2, "<BR>" not replaced), which they read.
+std::string_view stored_name(std::string_view line);
+// 91000 and 92000 show a quest by its held flag, if its Name has no "[".
+bool in_clear_lists(std::string_view stored_name);
+// 93000 to 96000: which of them a Name's head (name_head()) passes, one bit each.
+unsigned tag_categories(std::string_view name_head);
+// The bit of one of those codes; 0 for any other code.
+unsigned tag_category_bit(int code);
 
 // Selects the quest lines of the selected entry and rebuilds the rows.
 void apply_filter(Catalogue& state);
@@ -45,5 +49,6 @@ void select_entry(Catalogue& state, int index);
 // all that the tag and category rules ever look at. Short enough to need no
 // allocation when a whole catalogue is scanned.
 std::string name_head(std::string_view line);
+std::string name_head_of(std::string_view stored_name);
 
 }  // namespace kestrow

@@ -1,5 +1,7 @@
 #include "held_line.h"
 
+#include "bytes.h"
+#include "cp932_text.h"
 #include "field.h"
 
 namespace kestrow {
@@ -7,10 +9,10 @@ namespace kestrow {
 std::string_view clear_key(std::string_view line) { return raw_field(line, 1); }
 
 bool has_code(std::string_view line, std::string_view code) {
-    // "<BR>" is the only thing field extraction changes, so the stored bytes
-    // answer unless they hold a '<'.
-    const std::string_view raw = raw_field(line, 1);
-    if (raw.find('<') == std::string_view::npos) return raw == code;
+    // A Code shown without a line break is stored as it is shown, so the line
+    // begins with it; only a "<BR>" in the stored Code makes the two differ.
+    const bool as_stored = code.find_first_of(",\r") == npos && code.find(cp932::line_break_marker) == npos;
+    if (as_stored) return line.starts_with(code) && (line.size() == code.size() || line[code.size()] == ',');
     return field(line, 1) == code;
 }
 

@@ -30,11 +30,11 @@ std::vector<Progress> chooser_progress(const Catalogue& state) {
     for (const std::string& line : state.quest_lines) {
         const bool cleared = held_flag(line) == cleared_flag;
         count(by_prefix[prefix_index(static_cast<unsigned char>(line[0]), static_cast<unsigned char>(line[1]))], cleared);
-        if (in_clear_list(line, cleared_flag)) count(special[0], true);
-        if (in_clear_list(line, not_cleared_flag)) count(special[1], false);
-        const std::string head = name_head(line);
-        for (std::size_t i = 2; i < 6; ++i)
-            if (in_tag_category(special_codes[i], head)) count(special[i], cleared);
+        const std::string_view name = stored_name(line);
+        if (in_clear_lists(name)) count(special[cleared ? 0 : 1], cleared);
+        if (const unsigned tags = tag_categories(name_head_of(name)))
+            for (std::size_t i = 2; i < 6; ++i)
+                if (tags & tag_category_bit(special_codes[i])) count(special[i], cleared);
         if (searching && contains(line, state.search_text)) count(special[6], cleared);
     }
     std::vector<Progress> result;

@@ -21,7 +21,7 @@ bool ClearFileWriter::open() {
 
 bool ClearFileWriter::write(std::string_view bytes) {
     const auto size = static_cast<qint64>(bytes.size());
-    written_.append(bytes);
+    if (old_) written_.append(bytes);  // only to tell whether the history needs a version
     // Push the bytes out of Qt's buffer now: QSaveFile::commit() does not notice
     // a failure of its own final flush and would rename a truncated file (a full
     // disk) over the old one.
