@@ -48,6 +48,7 @@ QVariant ChooserModel::data(const QModelIndex& index, int role) const {
 
 namespace {
 constexpr int progress_gap = 16;  // between an entry's text and its figures
+constexpr int row_padding = 4;    // a little air between the rows of the open list
 }
 
 void ChooserDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
@@ -56,8 +57,8 @@ void ChooserDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     if (figures.isEmpty()) return;
     const QRect area = option.rect.adjusted(0, 0, -option.fontMetrics.averageCharWidth(), 0);
     const bool selected = option.state & QStyle::State_Selected;
-    QColor grey = option.palette.color(QPalette::Disabled, QPalette::Text);
-    if (selected) grey = option.palette.color(QPalette::HighlightedText);
+    // The grey of the 済 status icons.
+    const QColor grey = selected ? option.palette.color(QPalette::HighlightedText) : QColor(128, 128, 128);
     painter->save();
     painter->setPen(grey);
     painter->setFont(option.font);
@@ -66,7 +67,7 @@ void ChooserDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
 }
 
 QSize ChooserDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
-    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    QSize size = QStyledItemDelegate::sizeHint(option, index) + QSize(0, row_padding);
     const QString figures = index.data(ChooserModel::progress_role).toString();
     if (!figures.isEmpty()) size.rwidth() += progress_gap + option.fontMetrics.horizontalAdvance(figures);
     return size;

@@ -1,13 +1,15 @@
 // Draws README's pictures: the real main window on a data folder, with a
-// remembered size and column widths, one category chosen and one row
-// selected; then the quest detail dialog opened on a quest whose details run
-// over two lines. scripts/screenshot.sh runs it under Xvfb.
+// remembered size and column widths, one category chosen, one row selected
+// and the category chooser open with every entry's progress; then the quest
+// detail dialog opened on a quest whose details run over two lines.
+// scripts/screenshot.sh runs it under Xvfb.
 //
 //   kestrow_screenshot DATA_DIR PROFILE_DIR MAIN.png QUEST.png
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QScreen>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
@@ -52,7 +54,13 @@ int main(int argc, char** argv) {
     list->setCurrentIndex(list->model()->index(2, 0));
     QTest::qWait(300);
 
-    if (!frame->grab().save(QString::fromLocal8Bit(argv[3]))) return 1;
+    // The open list is a window of its own: take the screen where the main window is.
+    chooser->showPopup();
+    QTest::qWait(300);
+    const QRect area = frame->frameGeometry();
+    const QPixmap shot = frame->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+    chooser->hidePopup();
+    if (!shot.save(QString::fromLocal8Bit(argv[3]))) return 1;
 
     // The second quest: its details hold a line break.
     list->setCurrentIndex(list->model()->index(1, 0));
