@@ -9,8 +9,9 @@
 #include "command_line.h"
 #include "dialog_units.h"
 #include "kestrow_app.h"
-#include "platform/paths.h"
 #include "platform/cp932_codec.h"
+#include "platform/data_folder.h"
+#include "platform/paths.h"
 #include "platform/message_box.h"
 #include "platform/text.h"
 #include "platform/translations.h"
@@ -41,8 +42,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    const auto request =
-        kestrow::parse_command_line(QCoreApplication::arguments().mid(1), QCoreApplication::applicationDirPath());
+    const auto request = kestrow::parse_command_line(QCoreApplication::arguments().mid(1), kestrow::default_data_folder);
     switch (request.kind) {
         case kestrow::StartRequest::Kind::Help:
             std::fputs((kestrow::usage_text({}) + u'\n').toLocal8Bit().constData(), stdout);
