@@ -26,14 +26,14 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     CKestrowApp::SetRegistryKey();
+    // On a platform without a screen nobody could close a box: it is printed instead.
+    kestrow::MsgBox::setPrintWithoutScreen(true);
     kestrow::install_font_substitutes();
     kestrow::install_japanese_qt_translation();
-    // Someone who started the program from a desktop icon sees no terminal;
-    // on a platform without a screen nobody could close a box.
+    // Someone who started the program from a desktop icon sees no terminal.
     const auto tell = [](const QString& text) {
         std::fputs((text + u'\n').toLocal8Bit().constData(), stderr);
-        const QString platform = QGuiApplication::platformName();
-        if (platform != u"offscreen" && platform != u"minimal") kestrow::MsgBox::error(nullptr, text);
+        if (!kestrow::MsgBox::withoutScreen()) kestrow::MsgBox::error(nullptr, text);
     };
     // Every text of the catalogue is code page 932: without a converter the
     // window would show nothing but empty texts.
