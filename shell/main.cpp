@@ -26,6 +26,8 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     CKestrowApp::SetRegistryKey();
+    // Lets a Wayland desktop match the window to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KESTROW_APP_ID));
     // On a platform without a screen nobody could close a box: it is printed instead.
     kestrow::MsgBox::setPrintWithoutScreen(true);
     kestrow::install_font_substitutes();
