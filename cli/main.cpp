@@ -20,8 +20,10 @@
 #include "catalogue/save.h"
 #include "platform/clear_file_writer.h"
 #include "platform/clear_history.h"
-#include "platform/paths.h"
 #include "platform/cp932_codec.h"
+#include "platform/data_folder.h"
+#include "platform/paths.h"
+#include "platform/profile.h"
 #include "platform/text.h"
 
 namespace {
@@ -35,7 +37,9 @@ constexpr int exit_usage = 2;
 constexpr const char* usage_text =
     "Usage: kestrow-cli [--dir DIR] [--cp932] COMMAND [ARGUMENT]\n"
     "\n"
-    "Reads Kestrow.txt and ClrList.txt from DIR (default: the folder of this program).\n"
+    "Reads Kestrow.txt and ClrList.txt from DIR. Without --dir: the folder of this\n"
+    "program if it holds Kestrow.txt, or if it may be written and is not where the\n"
+    "program is installed; else the user's data folder.\n"
     "\n"
     "Commands:\n"
     "  categories      the category chooser's entries: code, a tab, the text\n"
@@ -132,7 +136,7 @@ bool is_warning(Message message) {
 }
 
 int run(const QStringList& args) {
-    std::filesystem::path dir = to_path(QCoreApplication::applicationDirPath());
+    std::optional<std::filesystem::path> dir;
     Output out;
     QStringList words;
     for (qsizetype i = 1; i < args.size(); ++i) {
@@ -164,7 +168,9 @@ int run(const QStringList& args) {
         return exit_file_error;
     }
 
-    const auto clear_file = dir / clear_file_name;
+    // Looked for (and the per-user one made) only when no folder was given.
+    if (!dir) dir = to_path(default_data_folder());
+    const auto clear_file = *dir / clear_file_name;
     if (command == "history") {
         const auto versions = history_versions(clear_file);
         for (std::size_t i = 0; i < versions.size(); ++i)
@@ -174,7 +180,7 @@ int run(const QStringList& args) {
     }
 
     Catalogue state;
-    const LoadReport load = load_catalogue(state, dir, cp932_converter());
+    const LoadReport load = load_catalogue(state, *dir, cp932_converter());
     int status = exit_ok;
     for (const auto& notice : load.notices) {
         report(notice.message, notice.path);
@@ -234,5 +240,6 @@ int run(const QStringList& args) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    kestrow::set_profile_names();
     return run(QCoreApplication::arguments());
 }

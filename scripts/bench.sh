@@ -19,7 +19,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${KESTROW_BENCH_BUILD_DIR:-$root/build-bench}
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DKESTROW_BUILD_BENCH=ON -DKESTROW_BUILD_TESTS=OFF >/dev/null
+    -DKESTROW_WERROR=ON -DKESTROW_BUILD_BENCH=ON -DKESTROW_BUILD_TESTS=OFF >/dev/null
 ninja -C "$build" kestrow_bench kestrow_generate
 
 compiler=$(sed -n 's/^CMAKE_CXX_COMPILER:[A-Z]*=//p' "$build/CMakeCache.txt")

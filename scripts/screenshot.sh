@@ -6,7 +6,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 command -v xvfb-run >/dev/null || { echo "screenshot.sh needs xvfb-run (scripts/setup.sh installs it)" >&2; exit 1; }
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+# The same options as scripts/build.sh, so that the two share build/.
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DKESTROW_WERROR=ON -DKESTROW_BUILD_TESTS=ON -DKESTROW_BUILD_BENCH=ON -DKESTROW_BUILD_TOOLS=ON >/dev/null
 cmake --build build --target kestrow_screenshot
 
 work=$(mktemp -d)

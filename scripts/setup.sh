@@ -10,6 +10,9 @@ packages=(
   fonts-ipafont-gothic qt6-translations-l10n
   xvfb xauth openbox
   clang
+  # The Debian package (CPack needs dpkg-shlibdeps and file) and the checks of
+  # its desktop entry and AppStream metadata.
+  dpkg-dev file appstream desktop-file-utils
 )
 [ $# -eq 0 ] || packages=("$@")
 

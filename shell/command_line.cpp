@@ -6,8 +6,8 @@
 
 namespace kestrow {
 
-StartRequest parse_command_line(const QStringList& arguments, const QString& program_dir) {
-    if (arguments.isEmpty()) return {StartRequest::Kind::Run, program_dir, {}};
+StartRequest parse_command_line(const QStringList& arguments, const std::function<QString()>& default_dir) {
+    if (arguments.isEmpty()) return {StartRequest::Kind::Run, default_dir(), {}};
     if (arguments.size() == 1 && (arguments[0] == u"-h" || arguments[0] == u"--help"))
         return {StartRequest::Kind::Help, {}, {}};
     if (arguments.size() > 1)
@@ -28,10 +28,12 @@ QString usage_text(const QString& problem) {
     text += QStringLiteral(
         "使い方: kestrow [フォルダー]\n"
         "Kestrow.txt と ClrList.txt を読み書きするフォルダーを指定できます。"
-        "省略すると kestrow と同じフォルダーを使います。\n\n"
+        "省略すると、kestrow と同じフォルダーに Kestrow.txt があるか、そこに書き込めてインストール先でなければ"
+        "そのフォルダー、そうでなければユーザーのデータフォルダーを使います。\n\n"
         "Usage: kestrow [FOLDER]\n"
         "Reads Kestrow.txt and ClrList.txt from FOLDER and saves ClrList.txt there;\n"
-        "without FOLDER, the folder of the program is used.");
+        "without FOLDER, the folder of the program if it holds Kestrow.txt, or if it may\n"
+        "be written and is not where the program is installed; else the user's data folder.");
     return text;
 }
 

@@ -15,9 +15,10 @@ struct StartRequest {
 };
 
 // arguments: the command line without the program name and without the
-// options Qt took for itself. No argument: the program's own folder; one: a
-// folder that exists; "-h"/"--help": Help; anything else: Usage.
-StartRequest parse_command_line(const QStringList& arguments, const QString& program_dir);
+// options Qt took for itself. No argument: the folder default_dir gives (asked
+// only then); one: a folder that exists; "-h"/"--help": Help; anything else:
+// Usage.
+StartRequest parse_command_line(const QStringList& arguments, const std::function<QString()>& default_dir);
 
 // The usage text, with the problem (if any) in front.
 QString usage_text(const QString& problem);

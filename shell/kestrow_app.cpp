@@ -7,9 +7,9 @@
 #include "kestrow_doc.h"
 #include "kestrow_view.h"
 #include "main_frame.h"
+#include "platform/profile.h"
 #include "platform/session_end.h"
 #include "resources.h"
-#include "platform/text.h"
 
 using namespace kestrow;
 
@@ -18,10 +18,7 @@ CKestrowApp::CKestrowApp(std::filesystem::path dataDir, QObject* parent)
 
 CKestrowApp::~CKestrowApp() { delete frame_.data(); }
 
-void CKestrowApp::SetRegistryKey() {
-    QCoreApplication::setOrganizationName(utf8(res::profile_organization));
-    QCoreApplication::setApplicationName(utf8(res::app_title));
-}
+void CKestrowApp::SetRegistryKey() { set_profile_names(); }
 
 bool CKestrowApp::InitInstance(int nCmdShow) {
     SetRegistryKey();

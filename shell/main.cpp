@@ -9,8 +9,9 @@
 #include "command_line.h"
 #include "dialog_units.h"
 #include "kestrow_app.h"
-#include "platform/paths.h"
 #include "platform/cp932_codec.h"
+#include "platform/data_folder.h"
+#include "platform/paths.h"
 #include "platform/message_box.h"
 #include "platform/text.h"
 #include "platform/translations.h"
@@ -25,14 +26,16 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     CKestrowApp::SetRegistryKey();
+    // Lets a Wayland desktop match the window to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(KESTROW_APP_ID));
+    // On a platform without a screen nobody could close a box: it is printed instead.
+    kestrow::MsgBox::setPrintWithoutScreen(true);
     kestrow::install_font_substitutes();
     kestrow::install_japanese_qt_translation();
-    // Someone who started the program from a desktop icon sees no terminal;
-    // on a platform without a screen nobody could close a box.
+    // Someone who started the program from a desktop icon sees no terminal.
     const auto tell = [](const QString& text) {
         std::fputs((text + u'\n').toLocal8Bit().constData(), stderr);
-        const QString platform = QGuiApplication::platformName();
-        if (platform != u"offscreen" && platform != u"minimal") kestrow::MsgBox::error(nullptr, text);
+        if (!kestrow::MsgBox::withoutScreen()) kestrow::MsgBox::error(nullptr, text);
     };
     // Every text of the catalogue is code page 932: without a converter the
     // window would show nothing but empty texts.
@@ -41,8 +44,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    const auto request =
-        kestrow::parse_command_line(QCoreApplication::arguments().mid(1), QCoreApplication::applicationDirPath());
+    const auto request = kestrow::parse_command_line(QCoreApplication::arguments().mid(1), kestrow::default_data_folder);
     switch (request.kind) {
         case kestrow::StartRequest::Kind::Help:
             std::fputs((kestrow::usage_text({}) + u'\n').toLocal8Bit().constData(), stdout);

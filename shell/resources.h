@@ -59,8 +59,6 @@ std::span<const Accelerator> accelerators();
 std::span<const int> toolbar_buttons();
 QString toolbar_image(int command);  // a resource path; the @2x file serves high-DPI screens
 
-// The application title: caption of every message box and the program's key in the profile.
-inline constexpr std::string_view app_title = "Kestrow";
 inline constexpr std::string_view frame_title = "ケストロウ";     // the main window's fixed title
 inline constexpr std::string_view idle_message = "ﾚﾃﾞｨ";
 // The status bar's progress pane for the chosen category: cleared, shown.
@@ -73,9 +71,6 @@ struct Indicator {
     const char* object_name;
 };
 std::span<const Indicator> indicators();
-
-// The profile's key above the program's own.
-inline constexpr std::string_view profile_organization = "Local AppWizard-Generated Applications";
 
 // The close confirmation.
 inline constexpr std::string_view close_prompt =

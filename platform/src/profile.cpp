@@ -11,6 +11,11 @@ namespace {
 QString key(std::string_view section, std::string_view entry) { return utf8(section) + u'/' + utf8(entry); }
 }  // namespace
 
+void set_profile_names() {
+    QCoreApplication::setOrganizationName(utf8(profile_organization));
+    QCoreApplication::setApplicationName(utf8(app_title));
+}
+
 Profile::Profile()
     : settings_(QSettings::NativeFormat, QSettings::UserScope, QCoreApplication::organizationName(),
                 QCoreApplication::applicationName()) {}

@@ -1,6 +1,7 @@
 #include "message_box.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
+#include <cstdio>
 
 namespace kestrow {
 
@@ -9,12 +10,17 @@ MsgBox::Responder& responder() {
     static MsgBox::Responder instance;
     return instance;
 }
+bool print_without_screen = false;
 }  // namespace
 
 QString MsgBox::caption() { return QCoreApplication::applicationName(); }
 
 QMessageBox::StandardButton MsgBox::show(QWidget* parent, const MessageRequest& request) {
     if (responder()) return responder()(request);
+    if (print_without_screen && withoutScreen()) {
+        std::fputs((request.text + u'\n').toLocal8Bit().constData(), stderr);
+        return request.default_button;
+    }
     QMessageBox box(request.icon, caption(), request.text, request.buttons, parent);
     if (request.default_button != QMessageBox::NoButton) box.setDefaultButton(request.default_button);
     box.setTextFormat(Qt::PlainText);
@@ -31,5 +37,12 @@ bool MsgBox::askYesNo(QWidget* parent, const QString& text) {
 }
 
 void MsgBox::setResponder(Responder r) { responder() = std::move(r); }
+
+bool MsgBox::withoutScreen() {
+    const QString platform = QGuiApplication::platformName();
+    return platform == u"offscreen" || platform == u"minimal";
+}
+
+void MsgBox::setPrintWithoutScreen(bool on) { print_without_screen = on; }
 
 }  // namespace kestrow

@@ -31,7 +31,17 @@ public:
     static bool askYesNo(QWidget* parent, const QString& text);
 
     // Replaces the real boxes by a function, or restores them with nullptr.
+    // A responder answers before anything else.
     static void setResponder(Responder responder);
+
+    // Whether the platform has no screen (offscreen, minimal): there nobody
+    // could close a modal box.
+    static bool withoutScreen();
+
+    // On, a box on such a platform is not shown: its text goes to stderr and
+    // the default button is the answer. The program turns it on; off, the
+    // tests can drive a real box there.
+    static void setPrintWithoutScreen(bool on);
 
     static QString caption();
 };

@@ -7,6 +7,7 @@
 #include "platform/clear_file_writer.h"
 #include "platform/clear_history.h"
 #include "platform/cp932_codec.h"
+#include "platform/data_folder.h"
 #include "test_support.h"
 
 #ifdef __linux__
@@ -45,6 +46,30 @@ TEST(Cp932, TheConverterWithTheWindowsMappingIsChosenAndLoadingConvertsWithIt) {
     replaced = false;
     EXPECT_EQ(cp932_converter().from_utf8("ゼ~", replaced), ze + "~");
     EXPECT_FALSE(replaced);
+}
+
+TEST(DataFolder, ACopyKeepsItsOwnFolderWhereItsFilesAreOrItMayWriteButNotWhereInstalled) {
+    const QString opt = QStringLiteral("/opt/kestrow"), bin = QStringLiteral("/usr/bin");
+    const QString user = QStringLiteral("/home/p/.local/share/Kestrow");
+    struct Case {
+        QString program;
+        bool holds_catalogue, writable, windows;
+        QString expected;
+    };
+    const Case cases[] = {
+        {opt, false, true, false, opt},            // a portable folder, or a build tree
+        {opt, false, false, false, user},          // a folder of the system's
+        {opt, true, false, false, opt},            // read-only, but the files are there
+        {bin, false, true, false, user},           // installed, run by root, who may write there
+        {bin + u'/', false, true, false, user},    // the same folder spelt otherwise
+        {bin, true, false, false, bin},            // files put beside an installed copy
+        {opt, false, false, true, opt},            // Windows: always beside the program
+    };
+    for (const Case& c : cases) {
+        const DataFolderFacts facts{c.program, c.holds_catalogue, c.writable, bin, c.windows, user};
+        EXPECT_EQ(choose_data_folder(facts).toStdString(), c.expected.toStdString())
+            << c.program.toStdString() << " holds " << c.holds_catalogue << " writable " << c.writable;
+    }
 }
 
 long entries(const fs::path& folder) { return std::distance(fs::directory_iterator(folder), {}); }

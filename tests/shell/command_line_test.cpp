@@ -13,7 +13,7 @@ using Kind = kestrow::StartRequest::Kind;
 TEST(CommandLine, TakesNoneOrOneFolderExplainsAnythingElseAndNeedsADisplay) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid() && QDir(dir.path()).mkdir(QStringLiteral("char2")));
-    const auto none = kestrow::parse_command_line({}, QStringLiteral("/opt/kestrow"));
+    const auto none = kestrow::parse_command_line({}, [] { return QStringLiteral("/opt/kestrow"); });
     EXPECT_EQ(none.kind, Kind::Run);
     EXPECT_EQ(none.data_dir, QStringLiteral("/opt/kestrow"));
     // A relative folder is made absolute: the working folder may change later.
@@ -29,7 +29,7 @@ TEST(CommandLine, TakesNoneOrOneFolderExplainsAnythingElseAndNeedsADisplay) {
                                                          {{QCoreApplication::applicationFilePath()}, "No such folder"},
                                                          {{dir.filePath(QStringLiteral("none"))}, "No such folder"}};
     for (const auto& [args, reason] : wrong) {
-        const auto r = kestrow::parse_command_line(args, QStringLiteral("/opt/kestrow"));
+        const auto r = kestrow::parse_command_line(args, {});
         EXPECT_EQ(r.kind, Kind::Usage) << reason;
         EXPECT_TRUE(r.problem.contains(QString::fromLatin1(reason))) << r.problem.toStdString();
         EXPECT_TRUE(kestrow::usage_text(r.problem).contains(QStringLiteral("Usage: kestrow [FOLDER]")));

@@ -78,6 +78,38 @@ TEST_F(MainWindow, AMissingDataFileIsReportedBeforeTheWindowShows) {
     EXPECT_EQ(chooser()->count(), 0);
 }
 
+TEST_F(MainWindow, WithoutAScreenTheProgramsBoxesArePrintedAndTakeTheirDefault) {
+    // As the program runs offscreen, where nobody could close a box.
+    ASSERT_TRUE(MsgBox::withoutScreen());
+    MsgBox::setPrintWithoutScreen(true);
+    const struct Restore {
+        ~Restore() { MsgBox::setPrintWithoutScreen(false); }
+    } restore;
+    answers_ = {QMessageBox::Yes};
+    EXPECT_TRUE(MsgBox::askYesNo(nullptr, QStringLiteral("?")));  // a responder still answers first
+    EXPECT_EQ(shown_.size(), 1u);
+
+    MsgBox::setResponder(nullptr);
+    ASSERT_TRUE(QFile::remove(dataPath("Kestrow.txt")));
+    // A box that came up all the same is closed, so that the test fails instead of waiting.
+    auto boxed = when_modal();
+    testing::internal::CaptureStderr();
+    start();
+    settle();
+    EXPECT_FALSE(*boxed);
+    boxed = when_modal();
+    EXPECT_FALSE(MsgBox::askYesNo(nullptr, QStringLiteral("閉じますか")));  // No, the default
+    settle();
+    EXPECT_FALSE(*boxed);
+    // Qt may print warnings of its own around them.
+    const QString printed = QString::fromLocal8Bit(testing::internal::GetCapturedStderr());
+    EXPECT_TRUE(printed.contains(QStringLiteral("データファイルが見つかりません。\n\n") +
+                                 QDir::toNativeSeparators(dataPath("Kestrow.txt")) + u'\n'))
+        << printed.toStdString();
+    EXPECT_TRUE(printed.contains(QStringLiteral("閉じますか\n"))) << printed.toStdString();
+    EXPECT_TRUE(frame()->isVisible());
+}
+
 TEST_F(MainWindow, FoldersInPlaceOfTheFilesAreReportedInOrder) {
     ASSERT_TRUE(QFile::remove(dataPath("ClrList.txt")) && QDir().mkdir(dataPath("ClrList.txt")) &&
                 QFile::remove(dataPath("Kestrow.txt")) && QDir().mkdir(dataPath("Kestrow.txt")));

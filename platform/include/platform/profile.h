@@ -10,6 +10,15 @@
 
 namespace kestrow {
 
+// The application's name, caption of every message box, and the key above it
+// in the profile.
+inline constexpr std::string_view app_title = "Kestrow";
+inline constexpr std::string_view profile_organization = "Local AppWizard-Generated Applications";
+
+// Sets them as the application's organisation and application names, which
+// name the profile and the per-user data folder: both programs call it first.
+void set_profile_names();
+
 class Profile {
 public:
     Profile();
