@@ -8,8 +8,9 @@ namespace kestrow {
 ClearChange set_cleared(Catalogue& state, std::string_view code, bool cleared) {
     const char flag = cleared ? cleared_flag : not_cleared_flag;
     ClearChange change;
+    const CodeMatch carries(code);
     for (auto& line : state.quest_lines) {
-        if (!has_code(line, code)) continue;
+        if (!carries(line)) continue;
         ++change.lines;
         if (held_flag(line) == flag) continue;
         set_held_flag(line, flag);

@@ -44,12 +44,24 @@ unsigned tag_category_bit(int code) {
     }
 }
 
+namespace {
+
+// Mid(pos, text.size()) == text, without a library call for a few bytes.
+bool bytes_at(std::string_view name, std::size_t pos, std::string_view text) {
+    if (name.size() < pos + text.size()) return false;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (name[pos + i] != text[i]) return false;
+    return true;
+}
+
+}  // namespace
+
 unsigned tag_categories(std::string_view name) {
     unsigned bits = 0;
-    if (mid(name, 3, 6) == cp932::job) bits |= tag_category_bit(category::job);
-    if (mid(name, 3, 2) == "AF") bits |= tag_category_bit(category::af);
-    if (mid(name, 1, 2) == "WS") bits |= tag_category_bit(category::ws);
-    if (mid(name, 1, 3) == "ENM") bits |= tag_category_bit(category::enm);
+    if (bytes_at(name, 3, cp932::job)) bits |= tag_category_bit(category::job);
+    if (bytes_at(name, 3, "AF")) bits |= tag_category_bit(category::af);
+    if (bytes_at(name, 1, "WS")) bits |= tag_category_bit(category::ws);
+    if (bytes_at(name, 1, "ENM")) bits |= tag_category_bit(category::enm);
     return bits;
 }
 

@@ -8,12 +8,16 @@ namespace kestrow {
 
 std::string_view clear_key(std::string_view line) { return raw_field(line, 1); }
 
-bool has_code(std::string_view line, std::string_view code) {
-    // A Code shown without a line break is stored as it is shown, so the line
-    // begins with it; only a "<BR>" in the stored Code makes the two differ.
-    const bool as_stored = code.find_first_of(",\r") == npos && code.find(cp932::line_break_marker) == npos;
-    if (as_stored) return line.starts_with(code) && (line.size() == code.size() || line[code.size()] == ',');
-    return field(line, 1) == code;
+CodeMatch::CodeMatch(std::string_view code)
+    : code_(code),
+      as_stored_(!code.empty() && code.find_first_of(",\r") == npos && code.find(cp932::line_break_marker) == npos) {}
+
+bool CodeMatch::operator()(std::string_view line) const {
+    if (!as_stored_) return field(line, 1) == code_;
+    // The line begins with the Code and a comma. The Codes of one area share
+    // their first bytes, so the last one is tested first.
+    const std::size_t n = code_.size();
+    return line.size() > n && line[n] == ',' && line[n - 1] == code_[n - 1] && line.substr(0, n - 1) == code_.substr(0, n - 1);
 }
 
 char held_flag(std::string_view held_line) { return held_line.back(); }

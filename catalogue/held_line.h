@@ -16,9 +16,19 @@ namespace kestrow {
 // clear file's own lines are read the same way.
 std::string_view clear_key(std::string_view line);
 
-// Whether the line's Code as the user sees it (field 1 with "<BR>" as a line
-// break, which is how the current quest carries it) equals code.
-bool has_code(std::string_view line, std::string_view code);
+// Which lines carry a Code as the user sees it (field 1 with "<BR>" as a line
+// break, which is how the current quest carries it). Made once for a scan of
+// every quest line.
+class CodeMatch {
+public:
+    explicit CodeMatch(std::string_view code);
+    bool operator()(std::string_view line) const;
+
+private:
+    std::string_view code_;  // must outlive the match
+    // Shown without a line break, a Code is stored as it is shown.
+    bool as_stored_ = false;
+};
 
 // The flag byte that loading appended, always the last byte. A tick rewrites
 // it; the cleared and not-cleared categories and Save read it.
