@@ -18,12 +18,9 @@ class Find : public ShellTest {
 protected:
     // The chosen entry of all entries, its text, the selected row and the rows shown.
     QString shown() const {
-        QStringList names;
-        for (int r = 0; r < view()->rowCount(); ++r)
-            names << questList()->model()->index(r, 0).data().toString().trimmed();
         return QStringLiteral("%1/%2 %3 row %4: %5")
             .arg(chooser()->currentIndex()).arg(chooser()->count()).arg(chooser()->currentText())
-            .arg(view()->selectedRow()).arg(names.join(u','));
+            .arg(view()->selectedRow()).arg(names().join(u','));
     }
     // Ctrl+F with act in the dialog, which must close it; what the box offered.
     QString find(std::function<void(QDialog&)> act) {
@@ -68,7 +65,7 @@ TEST_F(Find, RelabelsTheSearchEntryShowsTheMatchesAndIgnoresWhatFindsNothing) {
     // An empty text, Cancel, and a text that code page 932 cannot spell
     // change nothing, and the last text found stays on offer.
     choose(QStringLiteral("ハーヴェル港"));
-    questList()->setCurrentIndex(questList()->model()->index(2, 0));
+    selectRow(2);
     const QString before = shown();
     find(QString());
     find(QStringLiteral("港"), "buttonCancel");
@@ -82,7 +79,7 @@ TEST_F(Find, WithoutASearchEntryOnlyTheTextIsKept) {
     write_file(dataPath("Kestrow.txt"), "011000,Port\r\n11001,Alpha,R,L,C,D,0\r\n11002,Beta,R,L,C,D,0\r\n");
     start();
     choose(QStringLiteral("Port"));
-    questList()->setCurrentIndex(questList()->model()->index(1, 0));
+    selectRow(1);
     find(QStringLiteral("Alpha"));
     EXPECT_EQ(shown(), QStringLiteral("0/1 Port row 1: Alpha,Beta"));
     EXPECT_EQ(find(), QStringLiteral("Alpha"));

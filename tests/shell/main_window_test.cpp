@@ -37,7 +37,6 @@ class MainWindow : public ShellTest {
 protected:
     QString cell(int row, int column) const { return questList()->model()->index(row, column).data().toString(); }
     void press(Qt::Key key) { QTest::keyClick(questList(), key, Qt::ControlModifier); }
-    void select(int row) { questList()->setCurrentIndex(questList()->model()->index(row, 0)); }
     // The enabled view commands, by object name less "action".
     QString enabled() const {
         QStringList on;
@@ -151,7 +150,7 @@ TEST_F(MainWindow, CommandsFollowRowsSelectionAndMarkAndCtrlSSavesTheSortedCodes
     EXPECT_EQ(enabled(), "EditFind");
     choose(harbour);
     EXPECT_EQ(enabled(), "EditCopy EditFind");
-    select(2);
+    selectRow(2);
     EXPECT_EQ(enabled(), "Change EditCopy EditFind");
     setCleared(1, true);   // 11002 ticked
     setCleared(0, false);  // 11001 unticked; in an area the row stays selected
@@ -208,7 +207,7 @@ TEST_F(MainWindow, CtrlMRunsNothingAndExactlyThreeKeysRunCommands) {
     // The menu shows Ctrl+M beside 変更.
     start();
     choose(harbour);
-    select(0);
+    selectRow(0);
     const auto opened = when_modal();
     press(Qt::Key_M);
     EXPECT_FALSE(*opened);

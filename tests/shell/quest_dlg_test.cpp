@@ -22,12 +22,6 @@ void tick(QDialog& d) { click(d, "checkCleared"); }
 
 class QuestDialog : public ShellTest {
 protected:
-    QStringList names() const {
-        QStringList n;
-        for (int r = 0; r < view()->rowCount(); ++r) n << questList()->model()->index(r, 0).data().toString().trimmed();
-        return n;
-    }
-    void selectRow(int row) { questList()->setCurrentIndex(questList()->model()->index(row, 0)); settle(); }
     // Runs act in the dialog that press (by default Change) opens; the title
     // it came up with, or nothing when no dialog came up.
     QString open(std::function<void(QDialog&)> act = {}, const std::function<void()>& press = {}) {
@@ -103,9 +97,6 @@ TEST_F(QuestDialog, ShowsEachQuestStepsRoundTheListAndTicksInPlace) {
     EXPECT_EQ(marks, (QStringList{"×", "×+", "○", "×", "×", "×", "○", "○"}));
     EXPECT_FALSE(action("actionFileSave")->isEnabled());  // no tick changed, by the steps or by OK
 
-    auto icon = [&](int r) {
-        return questList()->model()->index(r, 0).data(Qt::DecorationRole).value<QIcon>().cacheKey();
-    };
     ASSERT_NE(icon(1), icon(0));  // 11002 未, 11001 済
     selectRow(1);
     open([](QDialog& d) { tick(d); click(d, "buttonOK"); });

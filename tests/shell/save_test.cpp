@@ -49,7 +49,6 @@ TEST_F(Save, AHistoryThatCannotBeKeptIsReportedOnceAndTheSavesGoOn) {
 TEST_F(Save, AClearListChangedOutsideIsTakenWhenTheWindowIsActivatedKeepingUnsavedTicks) {
     start();
     choose(QStringLiteral("ハーヴェル港"));
-    auto icon = [&](int r) { return questList()->model()->index(r, 0).data(Qt::DecorationRole).value<QIcon>().cacheKey(); };
     const auto cleared = icon(0);  // 11001 済
     setCleared(1, true);           // 11002, not saved
     // Another program unticks 11001 and ticks 11004 while the window is elsewhere.

@@ -113,8 +113,23 @@ void ShellTest::choose(const QString& text) {
     settle();
 }
 
-void ShellTest::setCleared(int row, bool cleared) {
+void ShellTest::selectRow(int row) {
     questList()->setCurrentIndex(questList()->model()->index(row, 0));
+    settle();
+}
+
+QStringList ShellTest::names() const {
+    QStringList shown;
+    for (int r = 0; r < view()->rowCount(); ++r) shown << questList()->model()->index(r, 0).data().toString().trimmed();
+    return shown;
+}
+
+qint64 ShellTest::icon(int row) const {
+    return questList()->model()->index(row, 0).data(Qt::DecorationRole).value<QIcon>().cacheKey();
+}
+
+void ShellTest::setCleared(int row, bool cleared) {
+    selectRow(row);
     ASSERT_TRUE(view()->LoadCurrentQuest());
     view()->UpdateClearState(cleared ? 1 : 0);
 }

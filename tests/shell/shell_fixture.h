@@ -73,6 +73,11 @@ protected:
 
     // Chooses the chooser entry whose text is text, as a user's pick does.
     void choose(const QString& text);
+    // Makes a row the selected and current one, as a click does.
+    void selectRow(int row);
+    // The quests shown, by Name, and the icon of a row (to compare with another's).
+    QStringList names() const;
+    qint64 icon(int row) const;
     // Selects a row and ticks or unticks its quest as the detail dialog's OK does.
     void setCleared(int row, bool cleared);
 
