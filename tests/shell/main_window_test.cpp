@@ -203,21 +203,6 @@ TEST_F(MainWindow, CtrlCCopiesTheShownLines) {
     EXPECT_EQ(QGuiApplication::clipboard()->text(), expected);
 }
 
-TEST_F(MainWindow, CtrlMRunsNothingAndExactlyThreeKeysRunCommands) {
-    // The menu shows Ctrl+M beside 変更.
-    start();
-    choose(harbour);
-    selectRow(0);
-    const auto opened = when_modal();
-    press(Qt::Key_M);
-    EXPECT_FALSE(*opened);
-    QStringList keyed;
-    for (QAction* a : frame()->findChildren<QAction*>())
-        if (!a->shortcut().isEmpty()) keyed << a->objectName() + u'=' + a->shortcut().toString();
-    keyed.sort();
-    EXPECT_EQ(keyed, (QStringList{"actionEditCopy=Ctrl+C", "actionEditFind=Ctrl+F", "actionFileSave=Ctrl+S"}));
-}
-
 TEST_F(MainWindow, MenusAndToolBarAreBuiltFromTheTablesAndTheViewMenuHidesTheBars) {
     start();
     QStringList built{frame()->windowTitle()};

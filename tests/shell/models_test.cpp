@@ -47,20 +47,5 @@ TEST(QuestListModel, ReportsChangedIconsForTheSameLinesAndResetsForOthers) {
     EXPECT_EQ(std::pair(reset.size(), model.rowCount()), std::pair(qsizetype{1}, 1));
 }
 
-TEST(ChooserModel, ShowsTheCatalogueEntriesWithTheirCodesAndARelabelledSearch) {
-    Catalogue state = make_catalogue("011000,Port\n099000,Search\n11001,Alpha,0\n");
-    ChooserModel model(state);
-    QAbstractItemModelTester tester(&model, Mode::Fatal);
-    model.reload();
-    ASSERT_EQ(model.rowCount(), 2);
-    EXPECT_EQ(model.index(0).data().toString() + model.index(0).data(ChooserModel::code_role).toString(),
-              QStringLiteral("Port11000"));
-    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
-    model.entryChanged(search_quests(state, "Alpha"));
-    ASSERT_EQ(changed.size(), 1);
-    EXPECT_EQ(changed[0][0].toModelIndex(), model.index(1));
-    EXPECT_EQ(model.index(1).data().toString(), QString::fromUtf8("検索結果「Alpha」"));
-}
-
 }  // namespace
 }  // namespace kestrow::test
