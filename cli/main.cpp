@@ -212,10 +212,10 @@ int run(const QStringList& args) {
         const auto number = parse_code(words[1]);
         if (!number || *number < 1 || static_cast<std::size_t>(*number) > versions.size())
             return usage_error("N must be a number that 'history' lists");
-        const TextFile version =
-            read_text_file(versions[static_cast<std::size_t>(*number) - 1], FileKind::Clear, cp932_converter());
+        const auto& chosen = versions[static_cast<std::size_t>(*number) - 1];
+        const TextFile version = read_text_file(chosen, FileKind::Clear, cp932_converter());
         if (version.status != ReadStatus::Ok) {
-            report(Message::ClearFileUnreadable, versions[static_cast<std::size_t>(*number) - 1]);
+            report(Message::ClearFileUnreadable, chosen);
             return exit_file_error;
         }
         set_clear_keys(state, version.text());

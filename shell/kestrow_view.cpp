@@ -246,9 +246,7 @@ void CKestrowView::OnFileSave() {
     const DiskSave saved = save_clear_file_to_disk(state_);
     QApplication::restoreOverrideCursor();
     // What another program saved meanwhile is now held too.
-    apply_filter(state_);
-    showRebuiltRows(place, row_kept_after_update(place.selected, static_cast<int>(state_.rows.size())));
-    refreshProgress();
+    showFlagsTaken(place);
     if (saved.outcome != SaveOutcome::Saved) {
         MsgBox::error(box_parent(this), report_text(save_message(saved.outcome), state_.clear_file_path));
         return;
@@ -265,6 +263,10 @@ void CKestrowView::OnActivateFrame() {
     if (!changed_on_disk(state_, now)) return;
     const ListPlace place = listPlace();
     take_clear_file(state_, now);
+    showFlagsTaken(place);
+}
+
+void CKestrowView::showFlagsTaken(const ListPlace& place) {
     apply_filter(state_);
     showRebuiltRows(place, row_kept_after_update(place.selected, static_cast<int>(state_.rows.size())));
     refreshProgress();

@@ -109,6 +109,9 @@ private:
     };
     ListPlace listPlace() const;
     void showRebuiltRows(const ListPlace& before, int selected);
+    // After the held flags took the clear file's keys (a save or another
+    // program's): the rows and the figures again, the place kept.
+    void showFlagsTaken(const ListPlace& before);
     // The progress figures after a change of clear states or of the search,
     // and the chosen category's in the status pane.
     void refreshProgress();
