@@ -15,13 +15,6 @@ TextFile on_disk(std::string bytes) {
     return file;
 }
 
-struct StringSink final : ClearFileSink {
-    std::string bytes;
-    bool open() override { return bytes.clear(), true; }
-    bool write(std::string_view b) override { return bytes.append(b), true; }
-    bool commit() override { return true; }
-};
-
 TEST(ClearSync, AnOutsideChangeIsTakenWithThisRunsOwnChangesOnTop) {
     Catalogue state = make_catalogue("A,a,0\nB,b,0\nC,c,0\nD,d,0\nE,e,0\n", "A\r\nB\r\n");
     state.clear_file_seen = "A\r\nB\r\n";
@@ -35,7 +28,7 @@ TEST(ClearSync, AnOutsideChangeIsTakenWithThisRunsOwnChangesOnTop) {
     // Someone else cleared A and D, unticked B and kept a key no quest carries.
     const TextFile now = on_disk("A\r\nD\r\nX9\r\n");
     ASSERT_TRUE(changed_on_disk(state, now));
-    StringSink sink;
+    FakeSink sink;
     EXPECT_EQ(save_clear_file(state, sink, &now), SaveOutcome::Saved);
     EXPECT_EQ(sink.bytes, "C\r\nD\r\nX9\r\n");
     EXPECT_EQ(own_changes(state), OwnChanges{});
@@ -52,7 +45,7 @@ TEST(ClearSync, SettingTheKeysOfAnEarlierVersionIsAChangeOfThisRun) {
     set_clear_keys(state, "B\r\nY2\r\n");
     EXPECT_EQ(own_changes(state), (OwnChanges{{"B"}, {"A"}}));
     EXPECT_EQ(state.kept_keys, Strings{"Y2"});
-    StringSink sink;
+    FakeSink sink;
     const TextFile same = on_disk("A\r\nZ1\r\n");
     EXPECT_EQ(save_clear_file(state, sink, &same), SaveOutcome::Saved);
     EXPECT_EQ(sink.bytes, "B\r\nY2\r\n");

@@ -9,15 +9,6 @@
 namespace kestrow::test {
 namespace {
 
-// Records the steps that reach it and fails at a chosen one.
-struct FakeSink final : ClearFileSink {
-    std::string fail_at, steps, bytes;
-    bool step(const std::string& name) { return steps += name + ' ', fail_at != name; }
-    bool open() override { return step("open"); }
-    bool write(std::string_view b) override { return bytes.append(b), step("write"); }
-    bool commit() override { return step("commit"); }
-};
-
 TEST(Save, WritesTheClearKeysOfClearedLinesSortedAndKeepsWhatNoQuestCarries) {
     Catalogue state = make_catalogue("AB123,N,0\nab123,N,0\n11003,N3,1\n11003,again\nX<BR>,Broken,0\n,Nameless,0\n",
                                      "\r\nAB123\r\nZZ9\r\nab12\r\n11003\r\nX<BR>\r\n");

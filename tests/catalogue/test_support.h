@@ -13,6 +13,7 @@
 #include "catalogue/filter.h"
 #include "catalogue/held_line.h"
 #include "catalogue/loader.h"
+#include "catalogue/save.h"
 
 namespace kestrow::test {
 
@@ -57,6 +58,16 @@ struct FakeConverter final : Cp932Converter {
     }
 };
 inline const FakeConverter fake_converter;
+
+// Takes what a Save writes (each open starts afresh), records the steps that
+// reach it, and fails at a chosen one.
+struct FakeSink final : ClearFileSink {
+    std::string fail_at, steps, bytes;
+    bool step(const std::string& name) { return steps += name + ' ', fail_at != name; }
+    bool open() override { return bytes.clear(), step("open"); }
+    bool write(std::string_view b) override { return bytes.append(b), step("write"); }
+    bool commit() override { return step("commit"); }
+};
 
 // A catalogue as loading and the chooser fill leave it.
 inline Catalogue make_catalogue(std::string_view data_bytes, std::string_view clear_bytes = {}) {
