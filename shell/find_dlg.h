@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <memory>
 
-#include "platform/input_method.h"
+#include "desktop/input_method.h"
 
 class QLineEdit;
 

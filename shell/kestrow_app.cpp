@@ -8,7 +8,7 @@
 #include "kestrow_view.h"
 #include "main_frame.h"
 #include "platform/profile.h"
-#include "platform/session_end.h"
+#include "desktop/session_end.h"
 #include "resources.h"
 
 using namespace kestrow;

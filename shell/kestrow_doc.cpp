@@ -1,6 +1,6 @@
 #include "kestrow_doc.h"
 
-#include "platform/message_box.h"
+#include "desktop/message_box.h"
 #include "platform/text.h"
 #include "resources.h"
 

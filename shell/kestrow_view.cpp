@@ -31,7 +31,7 @@
 #include "platform/clear_file_writer.h"
 #include "platform/clear_history.h"
 #include "platform/cp932_codec.h"
-#include "platform/message_box.h"
+#include "desktop/message_box.h"
 #include "platform/profile.h"
 #include "platform/text.h"
 #include "quest_dlg.h"

@@ -12,7 +12,7 @@
 #include "platform/cp932_codec.h"
 #include "platform/data_folder.h"
 #include "platform/paths.h"
-#include "platform/message_box.h"
+#include "desktop/message_box.h"
 #include "platform/text.h"
 #include "platform/translations.h"
 

@@ -10,7 +10,7 @@
 
 #include "bitmaps.h"
 #include "kestrow_doc.h"
-#include "platform/key_locks.h"
+#include "desktop/key_locks.h"
 #include "platform/profile.h"
 #include "resources.h"
 #include "platform/text.h"

@@ -8,7 +8,7 @@
 #include <span>
 #include <string_view>
 
-#include "platform/key_locks.h"
+#include "desktop/key_locks.h"
 
 namespace kestrow::res {
 

@@ -16,7 +16,7 @@
 #include "catalogue/copy_find.h"
 #include "chooser_model.h"
 #include "platform/cp932_codec.h"
-#include "platform/key_locks.h"
+#include "desktop/key_locks.h"
 #include "shell_fixture.h"
 
 namespace kestrow::test {

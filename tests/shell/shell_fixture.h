@@ -22,7 +22,7 @@
 #include "kestrow_doc.h"
 #include "kestrow_view.h"
 #include "main_frame.h"
-#include "platform/message_box.h"
+#include "desktop/message_box.h"
 
 // Failures show texts, not UTF-16 code units.
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }

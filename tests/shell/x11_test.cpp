@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QWindow>
 
-#include "platform/key_locks.h"
+#include "desktop/key_locks.h"
 #include "shell_fixture.h"
 
 namespace kestrow::test {
