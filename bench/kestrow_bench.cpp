@@ -28,6 +28,7 @@
 #include "catalogue/filter.h"
 #include "catalogue/held_line.h"
 #include "catalogue/loader.h"
+#include "platform/data_files.h"
 #include "catalogue/progress.h"
 #include "catalogue/rows.h"
 #include "catalogue/save.h"

@@ -32,17 +32,12 @@ struct AreaNames {
     std::array<std::string, 109> names{};
 };
 
-struct Catalogue {
+// What the two files hold, and what this run knows of the clear file on disk.
+struct CatalogueData {
     std::filesystem::path clear_file_path;
     std::vector<std::string> clear_keys;   // sorted by collate_less, duplicates kept
     std::vector<std::string> area_lines;   // data-file order, as read
     std::vector<std::string> quest_lines;  // data-file order, "," and the clear flag appended
-    std::vector<std::string> area_list;    // area lines, sorted by collate_less
-    std::vector<ChooserEntry> chooser;
-    int selected_entry = -1;               // chooser index, -1 for none
-    std::string search_text;               // last non-empty search text
-    std::vector<Row> rows;                 // the shown lines, in row order
-    AreaNames area_names;
 
     // Clear keys read from the clear file that no quest line carries. Save
     // writes them back so that a different catalogue never erases progress.
@@ -58,6 +53,25 @@ struct Catalogue {
     // changes are the lines whose flag differs now.
     std::string synced_flags;
 };
+
+// What is derived from the data file: the sorted areas and their names, and
+// the category chooser's entries.
+struct CatalogueIndex {
+    std::vector<std::string> area_list;  // area lines, sorted by collate_less
+    AreaNames area_names;
+    std::vector<ChooserEntry> chooser;
+};
+
+// What one list shows: the chosen entry, the last search and the rows.
+struct ListState {
+    int selected_entry = -1;   // chooser index, -1 for none
+    std::string search_text;   // last non-empty search text
+    std::vector<Row> rows;     // the shown lines, in row order
+};
+
+// The three together, as one run holds them. Functions that need only one
+// part take that part.
+struct Catalogue : CatalogueData, CatalogueIndex, ListState {};
 
 inline constexpr char cleared_flag = '1';
 inline constexpr char not_cleared_flag = '0';

@@ -5,7 +5,7 @@
 
 namespace kestrow {
 
-ClearChange set_cleared(Catalogue& state, std::string_view code, bool cleared) {
+ClearChange set_cleared(CatalogueData& state, std::string_view code, bool cleared) {
     const char flag = cleared ? cleared_flag : not_cleared_flag;
     ClearChange change;
     const CodeMatch carries(code);

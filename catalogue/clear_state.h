@@ -17,7 +17,7 @@ struct ClearChange {
 // Sets the held flag of every quest line whose Code is code (as the user sees
 // it: field 1 with "<BR>" as a line break) to cleared or not. Rows are left
 // as they were.
-ClearChange set_cleared(Catalogue& state, std::string_view code, bool cleared);
+ClearChange set_cleared(CatalogueData& state, std::string_view code, bool cleared);
 
 struct ClearUpdate {
     bool changed = false;   // a flag was rewritten: the document is now modified

@@ -5,19 +5,20 @@
 
 #include "bytes.h"
 #include "held_line.h"
+#include "loader.h"
 
 namespace kestrow {
 
 namespace {
 
-void set_flags_of_key(Catalogue& state, std::string_view key, char flag) {
+void set_flags_of_key(CatalogueData& state, std::string_view key, char flag) {
     for (auto& line : state.quest_lines)
         if (clear_key(line) == key) set_held_flag(line, flag);
 }
 
 }  // namespace
 
-OwnChanges own_changes(const Catalogue& state) {
+OwnChanges own_changes(const CatalogueData& state) {
     OwnChanges changes;
     std::unordered_set<std::string_view> seen;
     const std::size_t count = std::min(state.quest_lines.size(), state.synced_flags.size());
@@ -30,12 +31,12 @@ OwnChanges own_changes(const Catalogue& state) {
     return changes;
 }
 
-void mark_synced(Catalogue& state) {
+void mark_synced(CatalogueData& state) {
     state.synced_flags.resize(state.quest_lines.size());
     for (std::size_t i = 0; i < state.quest_lines.size(); ++i) state.synced_flags[i] = held_flag(state.quest_lines[i]);
 }
 
-void keep_uncarried_keys(Catalogue& state) {
+void keep_uncarried_keys(CatalogueData& state) {
     std::unordered_set<std::string_view> carried;
     carried.reserve(state.quest_lines.size());
     for (const auto& line : state.quest_lines) carried.insert(clear_key(line));
@@ -44,7 +45,7 @@ void keep_uncarried_keys(Catalogue& state) {
         if (!key.empty() && !carried.contains(key)) state.kept_keys.push_back(key);
 }
 
-void set_clear_keys(Catalogue& state, std::string_view clear_text) {
+void set_clear_keys(CatalogueData& state, std::string_view clear_text) {
     state.clear_keys.clear();
     read_clear_keys(state, clear_text);
     const std::unordered_set<std::string_view> cleared(state.clear_keys.begin(), state.clear_keys.end());
@@ -53,11 +54,11 @@ void set_clear_keys(Catalogue& state, std::string_view clear_text) {
     keep_uncarried_keys(state);
 }
 
-bool changed_on_disk(const Catalogue& state, const TextFile& now) {
+bool changed_on_disk(const CatalogueData& state, const TextFile& now) {
     return now.status == ReadStatus::Ok && (!state.clear_file_seen || *state.clear_file_seen != now.bytes);
 }
 
-void take_clear_file(Catalogue& state, const TextFile& now) {
+void take_clear_file(CatalogueData& state, const TextFile& now) {
     const OwnChanges own = own_changes(state);
     set_clear_keys(state, now.text());
     mark_synced(state);

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "catalogue.h"
-#include "loader.h"
+#include "text_file.h"
 
 namespace kestrow {
 
@@ -18,25 +18,25 @@ struct OwnChanges {
     std::vector<std::string> ticked, unticked;
     bool operator==(const OwnChanges&) const = default;
 };
-OwnChanges own_changes(const Catalogue& state);
+OwnChanges own_changes(const CatalogueData& state);
 
 // The held flags now are those of the clear file just read or written.
-void mark_synced(Catalogue& state);
+void mark_synced(CatalogueData& state);
 
 // Keys of the clear keys that no quest line carries; Save writes them back.
-void keep_uncarried_keys(Catalogue& state);
+void keep_uncarried_keys(CatalogueData& state);
 
 // Makes the held flags and the kept keys those of a clear file's text, as a
 // change of this run's own (restoring an earlier version does this).
-void set_clear_keys(Catalogue& state, std::string_view clear_text);
+void set_clear_keys(CatalogueData& state, std::string_view clear_text);
 
 // Whether the clear file now on disk holds other bytes than this run last
 // read or wrote. A file that has gone counts as unchanged: its last known
 // keys are still held here, and a Save puts them back.
-bool changed_on_disk(const Catalogue& state, const TextFile& now);
+bool changed_on_disk(const CatalogueData& state, const TextFile& now);
 
 // The clear file changed on disk: its keys become the held state and the
 // synced one, and this run's own changes are put back on top.
-void take_clear_file(Catalogue& state, const TextFile& now);
+void take_clear_file(CatalogueData& state, const TextFile& now);
 
 }  // namespace kestrow

@@ -30,13 +30,10 @@ std::vector<std::uint32_t> filter_lines(const Catalogue& state, int code);
 // The first two characters of a code's decimal text, which an area's quest
 // lines begin with ("11" for 11000, "-1" for -1).
 std::string area_prefix(int code);
-// The Name as stored (field 2, "<BR>" not replaced), which they read.
-std::string_view stored_name(std::string_view line);
 // 91000 and 92000 show a quest by its held flag, if its Name has no "[".
 bool in_clear_lists(std::string_view stored_name);
-// 93000 to 96000: which of them a Name's head (name_head()) passes, one bit each.
-unsigned tag_categories(std::string_view name_head);
-// The bit of one of those codes; 0 for any other code.
+// 93000 to 96000 show the lines whose Name's head has their tag_bit (see
+// name_tag.h); the bit of one of those codes, 0 for any other code.
 unsigned tag_category_bit(int code);
 
 // Selects the quest lines of the selected entry and rebuilds the rows.
@@ -44,11 +41,5 @@ void apply_filter(Catalogue& state);
 
 // Selects chooser entry index (or -1) and shows its category.
 void select_entry(Catalogue& state, int index);
-
-// The first twelve bytes of a line's Name (field 2, "<BR>" as a line break):
-// all that the tag and category rules ever look at. Short enough to need no
-// allocation when a whole catalogue is scanned.
-std::string name_head(std::string_view line);
-std::string name_head_of(std::string_view stored_name);
 
 }  // namespace kestrow

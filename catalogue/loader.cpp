@@ -1,9 +1,7 @@
 #include "loader.h"
 
 #include <algorithm>
-#include <fstream>
 #include <string>
-#include <system_error>
 #include <unordered_set>
 
 #include "bytes.h"
@@ -11,55 +9,6 @@
 #include "held_line.h"
 
 namespace kestrow {
-
-namespace {
-
-std::string read_regular_file(const std::filesystem::path& path, std::uintmax_t size, bool& ok) {
-    std::string bytes;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return ok = false, bytes;
-    // Growing the string step by step copies a large catalogue several times
-    // and touches fresh memory at every step, which costs more than the
-    // reading itself. The size is only a hint: the loop reads to the real
-    // end, but never past the limit, should the file grow meanwhile.
-    bytes.reserve(static_cast<std::size_t>(size));
-    char buffer[1 << 16];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
-        if (bytes.size() > largest_file) return ok = false, bytes;
-        if (in.eof()) break;
-    }
-    ok = !in.bad();
-    return bytes;
-}
-
-}  // namespace
-
-TextFile read_text_file(const std::filesystem::path& path, FileKind kind, const Cp932Converter& converter) {
-    TextFile file;
-    std::error_code ec;
-    const auto st = std::filesystem::status(path, ec);
-    if (ec || !std::filesystem::exists(st)) {
-        // A path that cannot even be examined (say, a parent that is not a
-        // folder) counts as missing only when the system says it is absent.
-        const bool absent = !ec || ec == std::errc::no_such_file_or_directory || ec == std::errc::not_a_directory;
-        file.status = absent ? ReadStatus::Missing : ReadStatus::Unreadable;
-        return file;
-    }
-    file.status = ReadStatus::Unreadable;
-    if (!std::filesystem::is_regular_file(st)) return file;
-    const auto size = std::filesystem::file_size(path, ec);
-    if (ec || size > largest_file) return file;
-    bool ok = false;
-    file.bytes = read_regular_file(path, size, ok);
-    if (!ok) {
-        file.bytes.clear();
-        return file;
-    }
-    file.status = ReadStatus::Ok;
-    file.decoded = decode_file_text(file.bytes, kind, converter);
-    return file;
-}
 
 std::vector<std::string_view> text_lines(std::string_view bytes) {
     const std::size_t eof = bytes.find('\x1A');
@@ -75,13 +24,13 @@ std::vector<std::string_view> text_lines(std::string_view bytes) {
     return lines;
 }
 
-void read_clear_keys(Catalogue& state, std::string_view clear_text) {
+void read_clear_keys(CatalogueData& state, std::string_view clear_text) {
     for (const auto line : text_lines(clear_text)) state.clear_keys.emplace_back(clear_key(line));
     std::stable_sort(state.clear_keys.begin(), state.clear_keys.end(),
                      [](const std::string& a, const std::string& b) { return collate_less(a, b); });
 }
 
-void read_data_file(Catalogue& state, std::string_view data_text) {
+void read_data_file(CatalogueData& state, std::string_view data_text) {
     std::unordered_set<std::string_view> cleared(state.clear_keys.begin(), state.clear_keys.end());
     for (const auto line : text_lines(data_text)) {
         if (line.empty()) continue;
@@ -95,12 +44,12 @@ void read_data_file(Catalogue& state, std::string_view data_text) {
     mark_synced(state);
 }
 
-LoadReport load_catalogue(Catalogue& state, const std::filesystem::path& dir, const Cp932Converter& converter) {
+LoadReport load_catalogue(Catalogue& state, const CatalogueFiles& files) {
     state = Catalogue{};
     LoadReport report;
-    state.clear_file_path = dir / clear_file_name;
+    state.clear_file_path = files.clear_path;
 
-    const TextFile clear = read_text_file(state.clear_file_path, FileKind::Clear, converter);
+    const TextFile& clear = files.clear;
     if (clear.status == ReadStatus::Unreadable) {
         state.clear_file_unreadable = true;
         report.notices.push_back({Message::ClearFileUnreadable, state.clear_file_path});
@@ -109,8 +58,8 @@ LoadReport load_catalogue(Catalogue& state, const std::filesystem::path& dir, co
     read_clear_keys(state, clear.text());
     if (clear.status == ReadStatus::Ok) state.clear_file_seen = clear.bytes;
 
-    const auto data_path = dir / data_file_name;
-    const TextFile data = read_text_file(data_path, FileKind::Data, converter);
+    const auto& data_path = files.data_path;
+    const TextFile& data = files.data;
     if (data.status != ReadStatus::Ok) {
         report.notices.push_back(
             {data.status == ReadStatus::Missing ? Message::DataFileMissing : Message::DataFileUnreadable, data_path});

@@ -6,6 +6,7 @@
 #include "bytes.h"
 #include "filter.h"
 #include "held_line.h"
+#include "name_tag.h"
 
 namespace kestrow {
 

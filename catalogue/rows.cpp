@@ -4,18 +4,10 @@
 #include "bytes.h"
 #include "cp932_text.h"
 #include "field.h"
-#include "filter.h"
 #include "held_line.h"
+#include "name_tag.h"
 
 namespace kestrow {
-
-Tag quest_tag(std::string_view name) {
-    if (left(name, 1) != "[") return Tag::None;
-    if (mid(name, 3, 2) == "AF") return Tag::AF;
-    if (mid(name, 1, 2) == "WS") return Tag::WS;
-    if (mid(name, 1, 3) == "ENM") return Tag::ENM;
-    return Tag::None;
-}
 
 int icon_index(Tag tag, bool cleared) {
     switch (tag) {

@@ -8,14 +8,9 @@
 #include <vector>
 
 #include "catalogue.h"
+#include "name_tag.h"
 
 namespace kestrow {
-
-enum class Tag { None, WS, AF, ENM };
-
-// The tag that a Name's first bytes give ("[" then AF at bytes 3-4, WS at
-// 1-2, ENM at 1-3, tested in that order).
-Tag quest_tag(std::string_view name);
 
 // Icons 0-7: 0/1 untagged cleared/not, 2-4 WS/AF/ENM not cleared, 5-7
 // WS/AF/ENM cleared. Anything but flag "0" counts as cleared.

@@ -16,7 +16,7 @@ Message save_message(SaveOutcome outcome) {
     }
 }
 
-void rebuild_clear_keys(Catalogue& state) {
+void rebuild_clear_keys(CatalogueData& state) {
     state.clear_keys = state.kept_keys;
     for (const auto& line : state.quest_lines)
         if (held_flag(line) == cleared_flag) state.clear_keys.emplace_back(clear_key(line));
@@ -24,7 +24,7 @@ void rebuild_clear_keys(Catalogue& state) {
                      [](const std::string& a, const std::string& b) { return collate_less(a, b); });
 }
 
-std::string clear_file_bytes(const Catalogue& state) {
+std::string clear_file_bytes(const CatalogueData& state) {
     std::string out;
     for (const auto& key : state.clear_keys) {
         out.append(key);
@@ -33,7 +33,7 @@ std::string clear_file_bytes(const Catalogue& state) {
     return out;
 }
 
-SaveOutcome save_clear_file(Catalogue& state, ClearFileSink& sink, const TextFile* on_disk) {
+SaveOutcome save_clear_file(CatalogueData& state, ClearFileSink& sink, const TextFile* on_disk) {
     // Progress that could not be read must not be replaced; once the file
     // reads again, its keys are taken like any outside change.
     if (on_disk ? on_disk->status == ReadStatus::Unreadable : state.clear_file_unreadable)

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "catalogue.h"
-#include "loader.h"
+#include "text_file.h"
 #include "messages.h"
 
 namespace kestrow {
@@ -27,10 +27,10 @@ Message save_message(SaveOutcome outcome);
 
 // Rebuilds the clear keys from the clear flags (plus the kept keys of codes
 // that no quest line carries) in sorted order.
-void rebuild_clear_keys(Catalogue& state);
+void rebuild_clear_keys(CatalogueData& state);
 
 // The file's content for the current clear keys.
-std::string clear_file_bytes(const Catalogue& state);
+std::string clear_file_bytes(const CatalogueData& state);
 
 // Rebuilds the clear keys and writes them through sink. on_disk is the clear
 // file as read just before: when it changed since this run last read or
@@ -38,6 +38,6 @@ std::string clear_file_bytes(const Catalogue& state);
 // replacing them; when it cannot be read, nothing is written. Without it, no
 // outside change is known. Only Saved means the file holds the player's
 // progress; every other outcome left it unchanged.
-SaveOutcome save_clear_file(Catalogue& state, ClearFileSink& sink, const TextFile* on_disk = nullptr);
+SaveOutcome save_clear_file(CatalogueData& state, ClearFileSink& sink, const TextFile* on_disk = nullptr);
 
 }  // namespace kestrow

@@ -21,6 +21,7 @@
 #include "platform/clear_file_writer.h"
 #include "platform/clear_history.h"
 #include "platform/cp932_codec.h"
+#include "platform/data_files.h"
 #include "platform/data_folder.h"
 #include "platform/paths.h"
 #include "platform/profile.h"

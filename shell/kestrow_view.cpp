@@ -31,6 +31,7 @@
 #include "platform/clear_file_writer.h"
 #include "platform/clear_history.h"
 #include "platform/cp932_codec.h"
+#include "platform/data_files.h"
 #include "desktop/message_box.h"
 #include "platform/profile.h"
 #include "platform/text.h"

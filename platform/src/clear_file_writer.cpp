@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "platform/clear_history.h"
+#include "platform/data_files.h"
 #include "platform/cp932_codec.h"
 #include "platform/paths.h"
 

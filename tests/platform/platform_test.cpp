@@ -7,6 +7,7 @@
 #include "platform/clear_file_writer.h"
 #include "platform/clear_history.h"
 #include "platform/cp932_codec.h"
+#include "platform/data_files.h"
 #include "platform/data_folder.h"
 #include "test_support.h"
 

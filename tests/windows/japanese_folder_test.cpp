@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "catalogue/loader.h"
+#include "platform/data_files.h"
 #include "test_support.h"
 
 namespace kestrow::test {
