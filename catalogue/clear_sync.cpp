@@ -31,6 +31,13 @@ OwnChanges own_changes(const CatalogueData& state) {
     return changes;
 }
 
+bool has_own_changes(const CatalogueData& state) {
+    const std::size_t count = std::min(state.quest_lines.size(), state.synced_flags.size());
+    for (std::size_t i = 0; i < count; ++i)
+        if (held_flag(state.quest_lines[i]) != state.synced_flags[i]) return true;
+    return false;
+}
+
 void mark_synced(CatalogueData& state) {
     state.synced_flags.resize(state.quest_lines.size());
     for (std::size_t i = 0; i < state.quest_lines.size(); ++i) state.synced_flags[i] = held_flag(state.quest_lines[i]);

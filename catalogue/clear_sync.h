@@ -19,6 +19,8 @@ struct OwnChanges {
     bool operator==(const OwnChanges&) const = default;
 };
 OwnChanges own_changes(const CatalogueData& state);
+// Whether there are any: what "unsaved changes" means.
+bool has_own_changes(const CatalogueData& state);
 
 // The held flags now are those of the clear file just read or written.
 void mark_synced(CatalogueData& state);

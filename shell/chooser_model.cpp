@@ -2,12 +2,27 @@
 
 #include <QPainter>
 
+#include "kestrow_doc.h"
 #include "platform/cp932_codec.h"
 
 namespace kestrow {
 
 ChooserModel::ChooserModel(const Catalogue& state, QObject* parent)
     : QAbstractListModel(parent), state_(state), count_(static_cast<int>(state.chooser.size())) {}
+
+void ChooserModel::follow(const CKestrowDoc* doc) {
+    const auto refigure = [this] { setProgress(chooser_progress(state_)); };
+    connect(doc, &CKestrowDoc::loaded, this, [this, refigure] {
+        reload();
+        refigure();
+    });
+    connect(doc, &CKestrowDoc::clearStatesChanged, this, refigure);
+    // A search changes its own entry's figures too.
+    connect(doc, &CKestrowDoc::entryRelabelled, this, [this, refigure](int index) {
+        entryChanged(index);
+        refigure();
+    });
+}
 
 void ChooserModel::reload() {
     beginResetModel();

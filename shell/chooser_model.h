@@ -9,6 +9,8 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/progress.h"
 
+class CKestrowDoc;
+
 namespace kestrow {
 
 class ChooserModel final : public QAbstractListModel {
@@ -22,6 +24,9 @@ public:
 
     // state must outlive the model.
     explicit ChooserModel(const Catalogue& state, QObject* parent = nullptr);
+
+    // Reloads, relabels and refigures at what the document announces.
+    void follow(const CKestrowDoc* doc);
 
     // Call when the entries were filled afresh, and when one was relabelled.
     void reload();

@@ -32,10 +32,11 @@ bool CKestrowApp::InitInstance(int nCmdShow) {
     view->bindCommands({frame->action(res::ID_FILE_SAVE), frame->action(res::ID_EDIT_COPY),
                         frame->action(res::ID_CHANGE), frame->action(res::ID_EDIT_FIND), frame->progressPane()});
     connect(frame->action(res::ID_APP_ABOUT), &QAction::triggered, this, &CKestrowApp::OnAppAbout);
-    on_session_end(frame, {[this] { return doc_->modifiedMark() != 0; },
+    on_session_end(frame, {[this] { return doc_->hasUnsavedChanges(); },
                            [frame] { return frame->OnQueryEndSession(); }});
 
     if (!doc_->OnNewDocument()) return false;
+    frame->fitToForm(view->sizeHint());
     view->OnInitialUpdate();
     frame->ActivateFrame(nCmdShow);
     return true;

@@ -4,20 +4,68 @@
 #include "platform/text.h"
 #include "resources.h"
 
+using namespace kestrow;
+
 CKestrowDoc::CKestrowDoc(QObject* parent) : QObject(parent) {}
 
-bool CKestrowDoc::OnNewDocument() {
-    setModifiedMark(0);
+bool CKestrowDoc::OnNewDocument() { return true; }
+
+LoadReport CKestrowDoc::load(const std::filesystem::path& dir) {
+    LoadReport report = core_.load(dir);
+    emit loaded();
+    announceUnsaved();
+    return report;
+}
+
+void CKestrowDoc::selectEntry(int index) {
+    core_.selectEntry(index);
+    emit listChanged();
+}
+
+int CKestrowDoc::search(std::string_view text) {
+    const int entry = core_.search(text);
+    if (entry < 0) return entry;
+    emit entryRelabelled(entry);
+    emit listChanged();
+    return entry;
+}
+
+template <class Change>
+auto CKestrowDoc::changeClearStates(Change change) {
+    emit clearStatesAboutToChange();
+    auto result = change();
+    emit clearStatesChanged();
+    announceUnsaved();
+    return result;
+}
+
+bool CKestrowDoc::applyTick(const CurrentQuest& quest, int new_state) {
+    if (new_state == quest.cleared) return false;
+    return changeClearStates([&] { return core_.applyTick(quest, new_state); });
+}
+
+DiskSave CKestrowDoc::save() {
+    return changeClearStates([&] { return core_.save(); });
+}
+
+bool CKestrowDoc::takeOutsideChanges() {
+    // Nothing changed is announced when the file did not change: reading it
+    // is all that an activation costs then.
+    emit clearStatesAboutToChange();
+    if (!core_.takeOutsideChanges()) return false;
+    emit clearStatesChanged();
+    announceUnsaved();
     return true;
 }
 
-void CKestrowDoc::setModifiedMark(int mark) {
-    if (mark == modifiedMark_) return;
-    modifiedMark_ = mark;
-    emit modifiedMarkChanged(mark);
+void CKestrowDoc::announceUnsaved() {
+    const bool unsaved = hasUnsavedChanges();
+    if (unsaved == unsavedAnnounced_) return;
+    unsavedAnnounced_ = unsaved;
+    emit unsavedChangesChanged(unsaved);
 }
 
 bool CKestrowDoc::CanCloseFrame(QWidget* frame) {
-    if (!modifiedMark_) return true;
-    return kestrow::MsgBox::askYesNo(frame, kestrow::utf8(kestrow::res::close_prompt));
+    if (!hasUnsavedChanges()) return true;
+    return MsgBox::askYesNo(frame, utf8(res::close_prompt));
 }

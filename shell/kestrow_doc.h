@@ -1,8 +1,14 @@
 #pragma once
-// The document: it holds no data of its own (the view owns the catalogue),
-// only the modified mark, and it decides whether the window may close.
+// The document: the player's progress for one run. It owns the catalogue
+// (through DocumentCore, which kestrow-cli shares), makes every change to it
+// and announces each one; the models and the view follow those signals.
+// Whether there are unsaved changes is derived from the catalogue, never set.
 
 #include <QObject>
+#include <filesystem>
+#include <string_view>
+
+#include "platform/document_core.h"
 
 class QWidget;
 
@@ -13,16 +19,43 @@ public:
 
     bool OnNewDocument();
 
-    // 1 while changed clear flags are unsaved.
-    int modifiedMark() const { return modifiedMark_; }
-    void setModifiedMark(int mark);
+    const kestrow::Catalogue& catalogue() const { return core_.catalogue(); }
+
+    kestrow::LoadReport load(const std::filesystem::path& dir);
+
+    // The list shown: a chooser entry, or a search (the index of the search
+    // entry, -1 without one).
+    void selectEntry(int index);
+    int search(std::string_view text);
+
+    // Changes of clear states; each is announced with clearStatesChanged.
+    bool applyTick(const kestrow::CurrentQuest& quest, int new_state);
+    kestrow::DiskSave save();
+    bool takeOutsideChanges();
+
+    bool hasUnsavedChanges() const { return core_.hasUnsavedChanges(); }
 
     // Asks before closing with unsaved changes; false keeps the window open.
     bool CanCloseFrame(QWidget* frame);
 
 signals:
-    void modifiedMarkChanged(int mark);
+    // A new catalogue: new chooser entries, nothing chosen.
+    void loaded();
+    // Another list is shown (a category chosen, a search).
+    void listChanged();
+    // A chooser entry's text changed (the search entry's label).
+    void entryRelabelled(int index);
+    // Clear flags are about to change, and did (the rows are filtered again).
+    void clearStatesAboutToChange();
+    void clearStatesChanged();
+    void unsavedChangesChanged(bool unsaved);
 
 private:
-    int modifiedMark_ = 0;
+    // Runs change between the two announcements of a change of clear states.
+    template <class Change>
+    auto changeClearStates(Change change);
+    void announceUnsaved();
+
+    kestrow::DocumentCore core_;
+    bool unsavedAnnounced_ = false;
 };

@@ -65,8 +65,12 @@ CKestrowView::CKestrowView(CKestrowDoc* doc, std::filesystem::path dataDir, QWid
       dataDir_(std::move(dataDir)),
       categoryChooser_(new QComboBox(this)),
       questList_(new QTreeView(this)),
-      model_(std::make_unique<QuestListModel>(state_)),
-      chooserModel_(std::make_unique<ChooserModel>(state_)) {
+      model_(std::make_unique<QuestListModel>(doc->catalogue())),
+      chooserModel_(std::make_unique<ChooserModel>(doc->catalogue())) {
+    // The models follow the document first, so that the view finds them
+    // up to date when it hears of the same change.
+    model_->follow(doc_);
+    chooserModel_->follow(doc_);
     setObjectName(QStringLiteral("questView"));
     setFont(dialog_font(res::form_font, res::form_font_points));
     const BaseUnits base = base_units(font());
@@ -101,7 +105,13 @@ CKestrowView::CKestrowView(CKestrowDoc* doc, std::filesystem::path dataDir, QWid
     connect(questList_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CKestrowView::updateCommands);
     connect(model_.get(), &QAbstractItemModel::modelReset, this, &CKestrowView::updateCommands);
-    connect(doc_, &CKestrowDoc::modifiedMarkChanged, this, &CKestrowView::updateCommands);
+    connect(doc_, &CKestrowDoc::unsavedChangesChanged, this, &CKestrowView::updateCommands);
+    connect(doc_, &CKestrowDoc::listChanged, this, &CKestrowView::showNewRows);
+    connect(doc_, &CKestrowDoc::clearStatesAboutToChange, this, [this] { placeBefore_ = listPlace(); });
+    connect(doc_, &CKestrowDoc::clearStatesChanged, this, &CKestrowView::showRebuiltRows);
+    for (auto signal : {&CKestrowDoc::loaded, &CKestrowDoc::clearStatesChanged, &CKestrowDoc::listChanged})
+        connect(doc_, signal, this, &CKestrowView::showProgress);
+    connect(doc_, &CKestrowDoc::entryRelabelled, this, &CKestrowView::showProgress);
     // Enter opens the selected quest wherever the focus is in the form.
     for (QObject* o : {static_cast<QObject*>(this), static_cast<QObject*>(questList_),
                        static_cast<QObject*>(categoryChooser_)})
@@ -109,6 +119,8 @@ CKestrowView::CKestrowView(CKestrowDoc* doc, std::filesystem::path dataDir, QWid
 }
 
 CKestrowView::~CKestrowView() { OnDestroy(); }
+
+const Catalogue& CKestrowView::catalogue() const { return doc_->catalogue(); }
 
 void CKestrowView::bindCommands(const ViewCommands& commands) {
     commands_ = commands;
@@ -122,9 +134,7 @@ void CKestrowView::bindCommands(const ViewCommands& commands) {
 QSize CKestrowView::sizeHint() const { return du_to_px(res::form_size, base_units(font())).size(); }
 
 void CKestrowView::OnInitialUpdate() {
-    fitParentFrame();
     buildImageList();
-    doc_->setModifiedMark(0);
     initialised_ = 1;
     OnSize(0, width(), height());
 
@@ -133,27 +143,11 @@ void CKestrowView::OnInitialUpdate() {
     Profile profile;
     readProfile(profile);
 
-    const LoadReport report = load_catalogue(state_, dataDir_, cp932_converter());
-    model_->refresh();
-    showNotices(report);
-    fillCategoryChooser();
-    refreshProgress();
+    showNotices(doc_->load(dataDir_));
+    categoryChooser_->setCurrentIndex(doc_->catalogue().selected_entry);
     updateCommands();
     // Another program may write the clear list while this window is elsewhere.
     window()->installEventFilter(this);
-}
-
-void CKestrowView::fitParentFrame() {
-    auto* frame = qobject_cast<QMainWindow*>(window());
-    if (!frame || frame->centralWidget() != this) return;
-    if (frame->layout()) frame->layout()->activate();
-    // Shrink only: in each direction in which the view is larger than the form.
-    const QSize form = sizeHint();
-    const QSize extra = size() - form;
-    QSize target = frame->size();
-    if (extra.width() > 0) target.rwidth() -= extra.width();
-    if (extra.height() > 0) target.rheight() -= extra.height();
-    frame->resize(target);
 }
 
 void CKestrowView::buildImageList() {
@@ -185,12 +179,6 @@ void CKestrowView::showNotices(const LoadReport& report) {
     for (const auto& notice : report.notices) MsgBox::error(box_parent(this), report_text(notice.message, notice.path));
 }
 
-void CKestrowView::fillCategoryChooser() {
-    fill_category_chooser(state_);
-    chooserModel_->reload();
-    categoryChooser_->setCurrentIndex(state_.selected_entry);
-}
-
 void CKestrowView::OnDestroy() {
     // A view that never had its initial update read nothing: it must not
     // overwrite what is stored.
@@ -220,7 +208,7 @@ void CKestrowView::OnSize(int /*type*/, int /*cx*/, int /*cy*/) {
 
 bool CKestrowView::OnUpdateChange() const { return questList_->selectionModel()->hasSelection(); }
 bool CKestrowView::OnUpdateEditCopy() const { return model_->rowCount() > 0; }
-bool CKestrowView::OnUpdateFileSave() const { return doc_->modifiedMark() != 0; }
+bool CKestrowView::OnUpdateFileSave() const { return doc_->hasUnsavedChanges(); }
 
 void CKestrowView::updateCommands() {
     if (commands_.change) commands_.change->setEnabled(OnUpdateChange());
@@ -228,69 +216,45 @@ void CKestrowView::updateCommands() {
     if (commands_.save) commands_.save->setEnabled(OnUpdateFileSave());
 }
 
-void CKestrowView::OnCategoryChosen(int index) {
-    select_entry(state_, index);
-    showNewRows();
-    showProgress();
-}
+void CKestrowView::OnCategoryChosen(int index) { doc_->selectEntry(index); }
 
 void CKestrowView::showNewRows() {
-    if (model_->refresh() == QuestListModel::Refresh::Reset) return;
+    if (model_->lastRefresh() == QuestListModel::Refresh::Reset) return;
     // The same lines as before, but shown anew.
     questList_->selectionModel()->clear();
     questList_->scrollToTop();
 }
 
 void CKestrowView::OnFileSave() {
-    const ListPlace place = listPlace();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const DiskSave saved = save_clear_file_to_disk(state_);
+    const DiskSave saved = doc_->save();
     QApplication::restoreOverrideCursor();
-    // What another program saved meanwhile is now held too.
-    showFlagsTaken(place);
+    const std::filesystem::path& path = doc_->catalogue().clear_file_path;
     if (saved.outcome != SaveOutcome::Saved) {
-        MsgBox::error(box_parent(this), report_text(save_message(saved.outcome), state_.clear_file_path));
+        MsgBox::error(box_parent(this), report_text(save_message(saved.outcome), path));
         return;
     }
-    doc_->setModifiedMark(0);
     if (saved.history_failed && !historyFailureReported_) {
         historyFailureReported_ = true;
-        MsgBox::error(box_parent(this), report_text(Message::HistoryNotKept, history_folder(state_.clear_file_path)));
+        MsgBox::error(box_parent(this), report_text(Message::HistoryNotKept, history_folder(path)));
     }
 }
 
-void CKestrowView::OnActivateFrame() {
-    const TextFile now = read_text_file(state_.clear_file_path, FileKind::Clear, cp932_converter());
-    if (!changed_on_disk(state_, now)) return;
-    const ListPlace place = listPlace();
-    take_clear_file(state_, now);
-    showFlagsTaken(place);
-}
+void CKestrowView::OnActivateFrame() { doc_->takeOutsideChanges(); }
 
-void CKestrowView::showFlagsTaken(const ListPlace& place) {
-    apply_filter(state_);
-    showRebuiltRows(place, row_kept_after_update(place.selected, static_cast<int>(state_.rows.size())));
-    refreshProgress();
-}
-
-void CKestrowView::refreshProgress() {
-    chooserModel_->setProgress(chooser_progress(state_));
+void CKestrowView::showProgress() {
     // The open list is as wide as its widest entry with its figures.
     QAbstractItemView* list = categoryChooser_->view();
     list->setMinimumWidth(list->sizeHintForColumn(0) + list->verticalScrollBar()->sizeHint().width() +
                           2 * list->frameWidth());
-    showProgress();
-}
-
-void CKestrowView::showProgress() {
     if (!commands_.progress) return;
-    const Progress p = chooserModel_->progress(state_.selected_entry);
-    commands_.progress->setText(state_.selected_entry < 0 ? QString()
-                                                          : utf8(res::progress_text).arg(p.cleared).arg(p.shown));
+    const int entry = doc_->catalogue().selected_entry;
+    const Progress p = chooserModel_->progress(entry);
+    commands_.progress->setText(entry < 0 ? QString() : utf8(res::progress_text).arg(p.cleared).arg(p.shown));
 }
 
 void CKestrowView::OnEditCopy() {
-    const std::string text = copy_text(state_);
+    const std::string text = copy_text(doc_->catalogue());
     if (text.empty()) return;
     QGuiApplication::clipboard()->setText(from_cp932(text));
 }
@@ -335,7 +299,7 @@ bool CKestrowView::LoadCurrentQuest() {
     const int row = selectedRow();
     // Never read a row that is not there.
     if (row < 0 || row >= rowCount()) return false;
-    quest_ = load_current_quest(state_, static_cast<std::size_t>(row));
+    quest_ = load_current_quest(doc_->catalogue(), static_cast<std::size_t>(row));
     return true;
 }
 
@@ -364,40 +328,33 @@ CKestrowView::ListPlace CKestrowView::listPlace() const {
     return {selectedRow(), questList_->indexAt(QPoint(0, 0)).row(), questList_->horizontalScrollBar()->value()};
 }
 
-void CKestrowView::showRebuiltRows(const ListPlace& before, int selected) {
-    if (model_->refresh() != QuestListModel::Refresh::Reset) return;
+void CKestrowView::showRebuiltRows() {
+    if (model_->lastRefresh() != QuestListModel::Refresh::Reset) return;
     // Quests left or joined the list: the row kept selected, and the row that
     // was topmost back at the top (or the list's end where it must end now).
-    selectRow(selected);
+    const ListPlace& before = placeBefore_;
+    selectRow(row_kept_after_update(before.selected, rowCount()));
     if (before.top >= 0 && rowCount() > 0)
         questList_->scrollTo(model_->index(std::min(before.top, rowCount() - 1), 0), QAbstractItemView::PositionAtTop);
     questList_->horizontalScrollBar()->setValue(before.across);
 }
 
 bool CKestrowView::UpdateClearState(int new_state) {
-    const ListPlace place = listPlace();
-    const ClearUpdate update = update_clear_state(state_, quest_, new_state, place.selected);
-    showRebuiltRows(place, update.selected_row);
-    if (update.changed) {
-        doc_->setModifiedMark(1);
-        refreshProgress();
-    }
-    return update.changed;
+    const bool changed = doc_->applyTick(quest_, new_state);
+    // The quest shown now carries the tick just applied.
+    quest_.cleared = new_state != 0 ? 1 : 0;
+    return changed;
 }
 
 void CKestrowView::OnEditFind() {
     CFindDlg dlg(window());
-    dlg.setText(from_cp932(state_.search_text));
+    dlg.setText(from_cp932(doc_->catalogue().search_text));
     if (dlg.DoModal() != QDialog::Accepted || dlg.text().isEmpty()) return;
     // A character that code page 932 cannot spell is in no line of the
     // catalogue: such a text finds nothing, and nothing changes.
     const std::optional<std::string> text = to_cp932(dlg.text());
     if (!text) return;
     // Without a search entry the text is only kept for the next Find.
-    const int entry = search_quests(state_, *text);
-    if (entry < 0) return;
-    chooserModel_->entryChanged(entry);
-    categoryChooser_->setCurrentIndex(entry);
-    showNewRows();
-    refreshProgress();
+    const int entry = doc_->search(*text);
+    if (entry >= 0) categoryChooser_->setCurrentIndex(entry);
 }

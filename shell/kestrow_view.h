@@ -47,7 +47,7 @@ public:
     // the category chooser. Once, before the frame is first shown.
     void OnInitialUpdate();
 
-    // The form's own size; the frame shrinks to it until a placement is stored.
+    // The form's own size; the frame fits itself to it until a placement is stored.
     QSize sizeHint() const override;
 
     // Availability of the commands: an update handler only ever disables.
@@ -70,15 +70,15 @@ public:
     bool LoadCurrentQuest() override;
     void SelectNextRow() override;
     void SelectPreviousRow() override;
-    // Applies a cleared tick to the current quest and shows the result: the
-    // rows rebuilt, the selection kept by the catalogue's rule, the topmost
-    // row back at the top, the document marked modified when a flag changed.
+    // Hands a cleared tick of the current quest to the document; the rows
+    // follow its announcement, the selection kept by the catalogue's rule and
+    // the topmost row back at the top.
     bool UpdateClearState(int new_state) override;
     int selectedRow() const override;
     int rowCount() const override;
     DialogGeometry& dialogGeometry() override { return geometry_; }
 
-    const kestrow::Catalogue& catalogue() const { return state_; }
+    const kestrow::Catalogue& catalogue() const;
     CKestrowDoc* document() const { return doc_; }
     QTreeView* questList() const { return questList_; }
     QComboBox* categoryChooser() const { return categoryChooser_; }
@@ -93,11 +93,9 @@ protected:
 private:
     void OnSize(int type, int cx, int cy);
     void OnDestroy();
-    void fitParentFrame();
     void buildImageList();
     void readProfile(kestrow::Profile& profile);
     void showNotices(const kestrow::LoadReport& report);
-    void fillCategoryChooser();
     bool PreTranslateMessage(const QKeyEvent* key);
     void selectRow(int row);
     // After a category was chosen or searched: its rows, none selected, from the top.
@@ -108,18 +106,13 @@ private:
         int selected, top, across;
     };
     ListPlace listPlace() const;
-    void showRebuiltRows(const ListPlace& before, int selected);
-    // After the held flags took the clear file's keys (a save or another
-    // program's): the rows and the figures again, the place kept.
-    void showFlagsTaken(const ListPlace& before);
-    // The progress figures after a change of clear states or of the search,
-    // and the chosen category's in the status pane.
-    void refreshProgress();
+    // After clear flags changed: the rows shown again where the user was.
+    void showRebuiltRows();
+    // The chosen category's figures in the status pane.
     void showProgress();
 
-    // The models read the catalogue, so they are declared after it and go first.
-    kestrow::Catalogue state_;
     CKestrowDoc* doc_;
+    ListPlace placeBefore_{-1, -1, 0};
     std::filesystem::path dataDir_;
     int initialised_ = 0;
     bool historyFailureReported_ = false;

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -214,6 +215,15 @@ bool CMainFrame::LoadFramePlacement(WindowPlacement& wp) {
 void CMainFrame::StoreFramePlacement(const WindowPlacement& wp) {
     Profile profile;
     profile.writeString(placement_section, placement_entry, QString::fromStdString(format_placement(wp)));
+}
+
+void CMainFrame::fitToForm(QSize form) {
+    if (layout()) layout()->activate();
+    const QSize extra = centralWidget() ? centralWidget()->size() - form : QSize();
+    QSize target = size();
+    if (extra.width() > 0) target.rwidth() -= extra.width();
+    if (extra.height() > 0) target.rheight() -= extra.height();
+    resize(target);
 }
 
 bool CMainFrame::OnClose() {

@@ -29,6 +29,10 @@ public:
     // The status bar's pane that shows the chosen category's progress.
     QLabel* progressPane() const { return progressPane_; }
 
+    // Shrinks the frame, in each direction in which its view is larger than
+    // the form, before the first placement is applied.
+    void fitToForm(QSize form);
+
     // Applies the stored placement at the first call, then shows the window
     // with the show command (a stored one wins).
     void ActivateFrame(int nCmdShow);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "catalogue/rows.h"
+#include "kestrow_doc.h"
 #include "platform/cp932_codec.h"
 #include "platform/text.h"
 #include "resources.h"
@@ -17,6 +18,11 @@ void QuestListModel::setIcons(QList<QIcon> icons) {
     if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, 0), {Qt::DecorationRole});
 }
 
+void QuestListModel::follow(const CKestrowDoc* doc) {
+    for (auto signal : {&CKestrowDoc::loaded, &CKestrowDoc::listChanged, &CKestrowDoc::clearStatesChanged})
+        connect(doc, signal, this, &QuestListModel::refresh);
+}
+
 QuestListModel::Refresh QuestListModel::refresh() {
     const std::vector<Row>& now = state_.rows;
     const bool sameLines = now.size() == rows_.size() &&
@@ -26,7 +32,7 @@ QuestListModel::Refresh QuestListModel::refresh() {
         beginResetModel();
         rows_ = now;
         endResetModel();
-        return Refresh::Reset;
+        return last_ = Refresh::Reset;
     }
     // A line whose icon changed had its flag rewritten, and a short line can
     // show its flag in a cell too: report every column of each such run.
@@ -44,7 +50,7 @@ QuestListModel::Refresh QuestListModel::refresh() {
         result = Refresh::DataChanged;
         first = last + 1;
     }
-    return result;
+    return last_ = result;
 }
 
 int QuestListModel::rowCount(const QModelIndex& parent) const {

@@ -10,6 +10,8 @@
 
 #include "catalogue/catalogue.h"
 
+class CKestrowDoc;
+
 namespace kestrow {
 
 class QuestListModel final : public QAbstractTableModel {
@@ -27,6 +29,10 @@ public:
     // keeps the selection and the scroll position; any other change resets
     // the model.
     Refresh refresh();
+    // What the last refresh found.
+    Refresh lastRefresh() const { return last_; }
+    // Refreshes at every change that the document announces.
+    void follow(const CKestrowDoc* doc);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -38,6 +44,7 @@ private:
     // The rows as last reported: what the views have been told.
     std::vector<Row> rows_;
     QList<QIcon> icons_;
+    Refresh last_ = Refresh::Unchanged;
 };
 
 }  // namespace kestrow

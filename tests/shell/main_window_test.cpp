@@ -272,7 +272,7 @@ TEST_F(MainWindow, UnsavedChangesAreConfirmedAtCloseAndAtSessionEnd) {
     // No keeps the window and the mark; the placement is stored all the same.
     ASSERT_FALSE(window.isNull());
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(view()->document()->modifiedMark(), 1);
+    EXPECT_EQ(view()->document()->hasUnsavedChanges(), true);
     EXPECT_FALSE(storedPlacement().isEmpty());
     // Yes closes without saving.
     closeWindow();

@@ -26,7 +26,7 @@ TEST_F(Save, IntoAVanishedFolderIsReportedAndKeepsTheChangesUnsaved) {
     ASSERT_EQ(shown_.size(), 1u);
     EXPECT_EQ(shown_[0].request.text,
               QStringLiteral("保存用ファイルを開けません。\n\n") + QDir::toNativeSeparators(dataPath("ClrList.txt")));
-    EXPECT_EQ(view()->document()->modifiedMark(), 1);
+    EXPECT_EQ(view()->document()->hasUnsavedChanges(), true);
     EXPECT_TRUE(action("actionFileSave")->isEnabled());
     EXPECT_FALSE(QFileInfo::exists(dataDir_));  // no folder made
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -39,7 +39,7 @@ TEST_F(Save, AHistoryThatCannotBeKeptIsReportedOnceAndTheSavesGoOn) {
     for (const bool cleared : {true, false}) {
         setCleared(1, cleared);
         QTest::keyClick(questList(), Qt::Key_S, Qt::ControlModifier);
-        EXPECT_EQ(view()->document()->modifiedMark(), 0);
+        EXPECT_EQ(view()->document()->hasUnsavedChanges(), false);
     }
     ASSERT_EQ(shown_.size(), 1u);
     EXPECT_EQ(shown_[0].request.text, QStringLiteral("クリア済みリストの以前の内容を履歴に残せませんでした。\n\n") +
@@ -59,9 +59,29 @@ TEST_F(Save, AClearListChangedOutsideIsTakenWhenTheWindowIsActivatedKeepingUnsav
     ASSERT_TRUE(activate(&elsewhere));
     ASSERT_TRUE(activate(frame()));
     EXPECT_EQ(std::vector({icon(0) == cleared, icon(1) == cleared, icon(3) == cleared}), std::vector({false, true, true}));
-    EXPECT_EQ(view()->document()->modifiedMark(), 1);
+    EXPECT_EQ(view()->document()->hasUnsavedChanges(), true);
     QTest::keyClick(questList(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(read_file(dataPath("ClrList.txt")), other.replace("11003\r\n", "11002\r\n11003\r\n"));
+}
+
+// Unsaved means differing from what the clear list holds, not "touched".
+TEST_F(Save, ATickUndoneOrSavedByAnotherProgramLeavesNothingUnsaved) {
+    start();
+    choose(QStringLiteral("ハーヴェル港"));
+    setCleared(1, true);
+    EXPECT_TRUE(action("actionFileSave")->isEnabled());
+    setCleared(1, false);
+    EXPECT_FALSE(action("actionFileSave")->isEnabled());
+    setCleared(1, true);
+    write_file(dataPath("ClrList.txt"), read_file(dataPath("ClrList.txt")).replace("11001\r\n", "11001\r\n11002\r\n"));
+    QWidget elsewhere;
+    elsewhere.show();
+    ASSERT_TRUE(activate(&elsewhere));
+    ASSERT_TRUE(activate(frame()));
+    EXPECT_FALSE(action("actionFileSave")->isEnabled());
+    closeWindow();  // without a question
+    EXPECT_TRUE(shown_.empty());
+    EXPECT_EQ(frame(), nullptr);
 }
 
 }  // namespace

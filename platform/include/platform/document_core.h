@@ -1,0 +1,60 @@
+#pragma once
+// The player's progress for one run, without a window: the catalogue as
+// loaded, every change of a clear state, Save, and taking what another
+// program saved meanwhile. The window's document and kestrow-cli both stand
+// on it, so that loading, merging and saving happen in one way only.
+
+#include <filesystem>
+#include <string_view>
+
+#include "catalogue/catalogue.h"
+#include "catalogue/clear_state.h"
+#include "catalogue/loader.h"
+#include "platform/clear_file_writer.h"
+
+namespace kestrow {
+
+class DocumentCore {
+public:
+    // Reads Kestrow.txt and ClrList.txt of dir into a fresh state and fills
+    // the category chooser's entries; nothing is chosen.
+    LoadReport load(const std::filesystem::path& dir);
+
+    const Catalogue& catalogue() const { return state_; }
+
+    // The list: the rows of a chooser entry (-1 for none), of a category
+    // code (its entry when it has one), or of a search (see search_quests).
+    // Every change of a clear state shows the chosen list again.
+    void selectEntry(int index);
+    void showCategory(int code);
+    int search(std::string_view text);
+
+    // Sets every quest line whose Code is code (as shown) cleared or not.
+    ClearChange setCleared(std::string_view code, bool cleared);
+    // The detail dialog's tick for a quest as it was loaded (non-zero: cleared);
+    // true when a flag changed.
+    bool applyTick(const CurrentQuest& quest, int new_state);
+
+    // Makes a clear file's text the held state, as a change of this run's own
+    // that Save then writes (restoring an earlier version).
+    void takeClearText(std::string_view clear_text);
+
+    // True exactly while this run's own changes are not yet saved: a tick
+    // undone, or the same tick saved by another program, leaves none.
+    bool hasUnsavedChanges() const;
+
+    // Reads the clear file again, merges what another program saved there
+    // with this run's own changes, keeps the old content in the history and
+    // writes the file atomically.
+    DiskSave save();
+
+    // Takes what another program saved since this run last read or wrote the
+    // clear file, keeping this run's own changes on top. False when the file
+    // did not change.
+    bool takeOutsideChanges();
+
+private:
+    Catalogue state_;
+};
+
+}  // namespace kestrow
