@@ -133,7 +133,10 @@ bool FileSink::write(std::string_view bytes) {
 
 bool FileSink::flush() { return std::fflush(file_) == 0 && !std::ferror(file_); }
 
-void Output::bytes(std::string_view bytes) { out_.write(bytes); }
+void Output::bytes(std::string_view bytes) {
+    // After a failure the output is cut short anyway: stop writing.
+    if (!failed_ && !out_.write(bytes)) failed_ = true;
+}
 
 void Output::text(std::string_view cp932_bytes) {
     if (cp932_) return bytes(cp932_bytes);
@@ -142,8 +145,10 @@ void Output::text(std::string_view cp932_bytes) {
 }
 
 int Output::finish(int status) {
-    out_.flush();
-    return status;
+    if (!out_.flush()) failed_ = true;
+    if (!failed_) return status;
+    say(err_, "kestrow-cli: 出力を書き込めません。\n");
+    return std::max(status, exit_file_error);
 }
 
 std::variant<Request, UsageError> parse_arguments(const QStringList& args) {

@@ -39,7 +39,8 @@ private:
     std::FILE* file_;
 };
 
-// A command's output and the messages for the user.
+// A command's output and the messages for the user. Output that could not be
+// written is a failure: a script must not take a cut-off list for the whole.
 class Output {
 public:
     Output(Sink& out, Sink& err, bool cp932 = false) : out_(out), err_(err), cp932_(cp932) {}
@@ -47,13 +48,15 @@ public:
     void text(std::string_view cp932_bytes);
     void bytes(std::string_view bytes);
     Sink& err() { return err_; }
-    // Flushes the output; the status to exit with.
+    // The status to exit with: status, or a failure when the output did not
+    // all reach its destination.
     int finish(int status);
 
 private:
     Sink& out_;
     Sink& err_;
     bool cp932_;
+    bool failed_ = false;
 };
 
 enum class Command { Help, Categories, Stats, List, Search, Copy, Tick, Untick, History, Restore };

@@ -1,5 +1,5 @@
 // kestrow-cli's commands run in process on a copy of the sample, their output
-// recorded; and the program itself, for what main wires up.
+// recorded or refused; and the program itself, for what main wires up.
 
 #include <gtest/gtest.h>
 
@@ -16,13 +16,15 @@ namespace {
 
 using namespace kestrow::cli;
 
+// Records what is written, or refuses it as a full disk does: at once or, behind a buffer, at the flush.
 struct Recorder final : Sink {
+    enum Refuse { Nothing, AtWrite, AtFlush } refuse = Nothing;
     std::string bytes;
     bool write(std::string_view b) override {
         bytes.append(b);
-        return true;
+        return refuse != AtWrite;
     }
-    bool flush() override { return true; }
+    bool flush() override { return refuse != AtFlush; }
     QString text() const { return QString::fromStdString(bytes); }
 };
 
@@ -47,9 +49,10 @@ protected:
     QStringList lines(const QStringList& args) {
         return run(args) == 0 ? out.text().split(u'\n', Qt::SkipEmptyParts) : QStringList{};
     }
-    // The program itself.
-    int program(const QStringList& args) {
+    // The program itself; its output to stdoutFile when one is given.
+    int program(const QStringList& args, const QString& stdoutFile = {}) {
         QProcess p;
+        if (!stdoutFile.isEmpty()) p.setStandardOutputFile(stdoutFile);
         p.start(QStringLiteral(KESTROW_CLI), QStringList{"--dir", dir_.path()} + args);
         if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit) return -1;
         out.bytes = p.readAllStandardOutput().toStdString();
@@ -118,12 +121,29 @@ TEST_F(Cli, UsageErrorsExitWithTwoFileProblemsWithOne) {
     EXPECT_EQ(run({"untick", "11001"}), 1);
 }
 
+TEST_F(Cli, OutputThatCannotBeWrittenFailsEveryCommand) {
+    ASSERT_EQ(run({"tick", "11002"}), 0);  // a version in the history to list
+    Recorder refuser;
+    for (const auto refuse : {Recorder::AtWrite, Recorder::AtFlush}) {
+        refuser.refuse = refuse;
+        for (const QStringList& args : QList<QStringList>{{"categories"}, {"stats"}, {"list", "11000"}, {"search", "港"},
+                                                          {"copy", "11000"}, {"history"}, {"--help"}}) {
+            EXPECT_EQ(run(args, &refuser), 1) << args.join(u' ').toStdString() << " refused " << refuse;
+            EXPECT_EQ(err.text(), QStringLiteral("kestrow-cli: 出力を書き込めません。\n"));
+        }
+    }
+}
+
 TEST_F(Cli, TheProgramWritesToStdoutAndStderrAndExitsWithTheStatus) {
     EXPECT_EQ(program({"list", "11000"}), 0);
     EXPECT_TRUE(out.text().startsWith(QStringLiteral("0\t 港の見張り番\t"))) << out.bytes;
     EXPECT_EQ(program({"tick", "11002"}), 0);
     EXPECT_EQ(program({"copy"}), 2);
-    EXPECT_TRUE(err.text().startsWith(QStringLiteral("kestrow-cli: this command takes exactly one argument"))) << err.bytes;
+    // A full disk behind stdout.
+    for (const QStringList& args : QList<QStringList>{{"list", "11000"}, {"categories"}, {"history"}}) {
+        EXPECT_EQ(program(args, QStringLiteral("/dev/full")), 1) << args.join(u' ').toStdString();
+        EXPECT_TRUE(err.text().contains(QStringLiteral("出力を書き込めません"))) << err.bytes;
+    }
 }
 
 }  // namespace
