@@ -1,0 +1,316 @@
+#include "cli/commands.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+#include "catalogue/area_index.h"
+#include "catalogue/bytes.h"
+#include "catalogue/clear_state.h"
+#include "catalogue/clear_sync.h"
+#include "catalogue/copy_find.h"
+#include "catalogue/filter.h"
+#include "catalogue/loader.h"
+#include "catalogue/progress.h"
+#include "catalogue/rows.h"
+#include "catalogue/save.h"
+#include "platform/clear_file_writer.h"
+#include "platform/clear_history.h"
+#include "platform/cp932_codec.h"
+#include "platform/data_files.h"
+#include "platform/data_folder.h"
+#include "platform/paths.h"
+#include "platform/text.h"
+
+namespace kestrow::cli {
+
+namespace {
+
+constexpr std::string_view usage_text =
+    "Usage: kestrow-cli [--dir DIR] [--cp932] COMMAND [ARGUMENT]\n"
+    "\n"
+    "Reads Kestrow.txt and ClrList.txt from DIR. Without --dir: the folder of this\n"
+    "program if it holds Kestrow.txt, or if it may be written and is not where the\n"
+    "program is installed; else the user's data folder.\n"
+    "\n"
+    "Commands:\n"
+    "  categories      the category chooser's entries: code, a tab, the text\n"
+    "  stats           each entry's progress: code, text, quests cleared, quests shown\n"
+    "  list CODE       the rows of category CODE: icon index, a tab, the seven columns\n"
+    "  search TEXT     search for TEXT, then the rows as 'list' prints them\n"
+    "  copy CODE       the text that Copy puts on the clipboard for category CODE\n"
+    "  tick CODE       mark every quest with Code CODE cleared, then save ClrList.txt\n"
+    "  untick CODE     mark every quest with Code CODE not cleared, then save\n"
+    "  history         the earlier versions of ClrList.txt kept in ClrList.history:\n"
+    "                  number, file name, number of Codes; newest first\n"
+    "  restore N       make version N of the history the current ClrList.txt\n"
+    "\n"
+    "Options:\n"
+    "  --dir DIR       the folder that holds the two files\n"
+    "  --cp932         write code page 932 bytes instead of UTF-8\n"
+    "  --help          show this text\n"
+    "\n"
+    "Inside a cell a line break is written as the two characters \\n.\n"
+    "A save first reads ClrList.txt again and keeps what another program saved there.\n"
+    "Exit status: 0 success, 1 a file could not be read or written, 2 usage error.\n";
+
+void say(Sink& err, std::string_view text) {
+    err.write(text);
+    err.flush();
+}
+
+void report(Sink& err, Message message, const std::filesystem::path& path) {
+    say(err, report_text(message, path).toUtf8().toStdString() + "\n");
+}
+
+int usage_error(Sink& err, std::string_view what) {
+    say(err, "kestrow-cli: " + std::string(what) + "\n\n" + std::string(usage_text));
+    return exit_usage;
+}
+
+std::optional<int> parse_number(const QString& text) {
+    bool ok = false;
+    const int number = text.toInt(&ok);
+    if (!ok) return std::nullopt;
+    return number;
+}
+
+// One row per output line: a line break inside a cell becomes the two characters \n.
+std::string cell_for_output(std::string_view cell) { return replace_all(cell, "\r\n", "\\n"); }
+
+void print_rows(const Catalogue& state, Output& out) {
+    for (const Row& row : state.rows) {
+        std::string line = std::to_string(row.icon);
+        for (int column = 0; column < column_count; ++column) {
+            line.push_back('\t');
+            line.append(cell_for_output(cell_text(state, row, column)));
+        }
+        line.push_back('\n');
+        out.text(line);
+    }
+}
+
+// Shows the category with that code as the chooser would; false when the
+// text is no number.
+bool show_category(Catalogue& state, const QString& code_text) {
+    const auto code = parse_number(code_text);
+    if (!code) return false;
+    for (std::size_t i = 0; i < state.chooser.size(); ++i) {
+        if (state.chooser[i].code == *code) {
+            select_entry(state, static_cast<int>(i));
+            return true;
+        }
+    }
+    build_rows(state, filter_lines(state, *code));
+    return true;
+}
+
+// The number of Codes in a clear file.
+std::size_t codes_in(const std::filesystem::path& clear_file) {
+    Catalogue keys;
+    read_clear_keys(keys, read_text_file(clear_file, FileKind::Clear, cp932_converter()).text());
+    return static_cast<std::size_t>(std::count_if(keys.clear_keys.begin(), keys.clear_keys.end(),
+                                                  [](const std::string& key) { return !key.empty(); }));
+}
+
+bool is_warning(Message message) {
+    return message == Message::DataFileCharsReplaced || message == Message::ClearFileCharsReplaced;
+}
+
+int set_cleared_and_save(Loaded& in, const QString& quest_code, bool cleared, Output& out) {
+    if (!in.data_loaded) return out.finish(exit_file_error);
+    const auto code = to_cp932(quest_code);
+    const ClearChange change = code ? set_cleared(in.state, *code, cleared) : ClearChange{};
+    if (change.lines == 0) return usage_error(out.err(), "no quest carries that Code");
+    return out.finish(std::max(in.status, save(in.state, out.err())));
+}
+
+}  // namespace
+
+bool FileSink::write(std::string_view bytes) {
+    return bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file_) == bytes.size();
+}
+
+bool FileSink::flush() { return std::fflush(file_) == 0 && !std::ferror(file_); }
+
+void Output::bytes(std::string_view bytes) {
+    // After a failure the output is cut short anyway: stop writing.
+    if (!failed_ && !out_.write(bytes)) failed_ = true;
+}
+
+void Output::text(std::string_view cp932_bytes) {
+    if (cp932_) return bytes(cp932_bytes);
+    const QByteArray utf8 = from_cp932(cp932_bytes).toUtf8();
+    bytes(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+}
+
+int Output::finish(int status) {
+    if (!out_.flush()) failed_ = true;
+    if (!failed_) return status;
+    say(err_, "kestrow-cli: 出力を書き込めません。\n");
+    return std::max(status, exit_file_error);
+}
+
+std::variant<Request, UsageError> parse_arguments(const QStringList& args) {
+    static constexpr std::array<std::pair<const char*, Command>, 9> commands{{
+        {"categories", Command::Categories},
+        {"stats", Command::Stats},
+        {"list", Command::List},
+        {"search", Command::Search},
+        {"copy", Command::Copy},
+        {"tick", Command::Tick},
+        {"untick", Command::Untick},
+        {"history", Command::History},
+        {"restore", Command::Restore},
+    }};
+    Request request;
+    QStringList words;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == "--help" || a == "-h") {
+            request.command = Command::Help;
+            return request;
+        }
+        if (a == "--cp932") {
+            request.cp932 = true;
+        } else if (a == "--dir") {
+            if (++i >= args.size()) return UsageError{"--dir needs a folder"};
+            request.dir = to_path(args[i]);
+        } else if (a.startsWith("--") && words.isEmpty()) {
+            return UsageError{("unknown option " + a).toLocal8Bit().toStdString()};
+        } else {
+            words << a;
+        }
+    }
+    if (words.isEmpty()) return UsageError{"no command given"};
+    const auto known = std::find_if(commands.begin(), commands.end(),
+                                    [&](const auto& entry) { return words.front() == QLatin1String(entry.first); });
+    if (known == commands.end()) return UsageError{("unknown command " + words.front()).toLocal8Bit().toStdString()};
+    request.command = known->second;
+    const bool needs_argument = request.command != Command::Categories && request.command != Command::Stats &&
+                                request.command != Command::History;
+    if (needs_argument && words.size() != 2) return UsageError{"this command takes exactly one argument"};
+    if (!needs_argument && words.size() != 1) return UsageError{"this command takes no argument"};
+    if (needs_argument) request.argument = words[1];
+    return request;
+}
+
+// Loading and saving stay in these two functions, so that the window's
+// document can take their place in one step.
+Loaded load(const std::filesystem::path& dir, Sink& err) {
+    Loaded in;
+    const LoadReport loaded = load_catalogue(in.state, dir, cp932_converter());
+    in.data_loaded = loaded.data_loaded;
+    for (const auto& notice : loaded.notices) {
+        report(err, notice.message, notice.path);
+        if (!is_warning(notice.message)) in.status = exit_file_error;
+    }
+    fill_category_chooser(in.state);
+    return in;
+}
+
+int save(Catalogue& state, Sink& err) {
+    const DiskSave saved = save_clear_file_to_disk(state);
+    if (saved.history_failed) report(err, Message::HistoryNotKept, history_folder(state.clear_file_path));
+    if (saved.outcome == SaveOutcome::Saved) return exit_ok;
+    report(err, save_message(saved.outcome), state.clear_file_path);
+    return exit_file_error;
+}
+
+int categories(const Loaded& in, Output& out) {
+    for (const auto& entry : in.state.chooser)
+        out.text(std::to_string(entry.code) + "\t" + cell_for_output(entry.text) + "\n");
+    return out.finish(in.status);
+}
+
+int stats(const Loaded& in, Output& out) {
+    const std::vector<Progress> figures = chooser_progress(in.state);
+    for (std::size_t i = 0; i < figures.size(); ++i)
+        out.text(std::to_string(in.state.chooser[i].code) + "\t" + cell_for_output(in.state.chooser[i].text) + "\t" +
+                 std::to_string(figures[i].cleared) + "\t" + std::to_string(figures[i].shown) + "\n");
+    return out.finish(in.status);
+}
+
+int list(Loaded& in, const QString& code, Output& out) {
+    if (!show_category(in.state, code)) return usage_error(out.err(), "CODE must be a whole number");
+    print_rows(in.state, out);
+    return out.finish(in.status);
+}
+
+int search(Loaded& in, const QString& text, Output& out) {
+    // A text with no code page 932 form can be in no line: it finds nothing.
+    if (const auto bytes = to_cp932(text)) search_quests(in.state, *bytes);
+    else in.state.rows.clear();
+    print_rows(in.state, out);
+    return out.finish(in.status);
+}
+
+int copy(Loaded& in, const QString& code, Output& out) {
+    if (!show_category(in.state, code)) return usage_error(out.err(), "CODE must be a whole number");
+    out.text(copy_text(in.state));
+    return out.finish(in.status);
+}
+
+int tick(Loaded& in, const QString& quest_code, Output& out) { return set_cleared_and_save(in, quest_code, true, out); }
+
+int untick(Loaded& in, const QString& quest_code, Output& out) {
+    return set_cleared_and_save(in, quest_code, false, out);
+}
+
+int history(const std::filesystem::path& dir, Output& out) {
+    const auto versions = history_versions(dir / clear_file_name);
+    for (std::size_t i = 0; i < versions.size(); ++i)
+        out.bytes(std::to_string(i + 1) + "\t" + to_qstring(versions[i].filename()).toStdString() + "\t" +
+                  std::to_string(codes_in(versions[i])) + "\n");
+    return out.finish(exit_ok);
+}
+
+int restore(Loaded& in, const QString& number, Output& out) {
+    const auto versions = history_versions(in.state.clear_file_path);
+    const auto chosen_number = parse_number(number);
+    if (!chosen_number || *chosen_number < 1 || static_cast<std::size_t>(*chosen_number) > versions.size())
+        return usage_error(out.err(), "N must be a number that 'history' lists");
+    const auto& chosen = versions[static_cast<std::size_t>(*chosen_number) - 1];
+    const TextFile version = read_text_file(chosen, FileKind::Clear, cp932_converter());
+    if (version.status != ReadStatus::Ok) {
+        report(out.err(), Message::ClearFileUnreadable, chosen);
+        return out.finish(exit_file_error);
+    }
+    set_clear_keys(in.state, version.text());
+    return out.finish(std::max(in.status, save(in.state, out.err())));
+}
+
+int run(const QStringList& args, Sink& out_sink, Sink& err) {
+    const auto parsed = parse_arguments(args);
+    if (const auto* wrong = std::get_if<UsageError>(&parsed)) return usage_error(err, wrong->what);
+    const Request& request = std::get<Request>(parsed);
+    Output out(out_sink, err, request.cp932);
+    if (request.command == Command::Help) {
+        out.bytes(usage_text);
+        return out.finish(exit_ok);
+    }
+    if (!cp932_available()) {
+        say(err, utf8(message_text(Message::ConverterMissing)).toUtf8().toStdString() + "\n");
+        return exit_file_error;
+    }
+    // Looked for (and the per-user one made) only when no folder was given.
+    const std::filesystem::path dir = request.dir ? *request.dir : to_path(default_data_folder());
+    if (request.command == Command::History) return history(dir, out);
+
+    Loaded in = load(dir, err);
+    switch (request.command) {
+        case Command::Categories: return categories(in, out);
+        case Command::Stats: return stats(in, out);
+        case Command::List: return list(in, request.argument, out);
+        case Command::Search: return search(in, request.argument, out);
+        case Command::Copy: return copy(in, request.argument, out);
+        case Command::Tick: return tick(in, request.argument, out);
+        case Command::Untick: return untick(in, request.argument, out);
+        case Command::Restore: return restore(in, request.argument, out);
+        case Command::Help:
+        case Command::History: break;
+    }
+    return exit_usage;
+}
+
+}  // namespace kestrow::cli
