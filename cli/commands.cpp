@@ -4,17 +4,12 @@
 #include <array>
 #include <utility>
 
-#include "catalogue/area_index.h"
 #include "catalogue/bytes.h"
-#include "catalogue/clear_state.h"
-#include "catalogue/clear_sync.h"
 #include "catalogue/copy_find.h"
-#include "catalogue/filter.h"
 #include "catalogue/loader.h"
 #include "catalogue/progress.h"
 #include "catalogue/rows.h"
 #include "catalogue/save.h"
-#include "platform/clear_file_writer.h"
 #include "platform/clear_history.h"
 #include "platform/cp932_codec.h"
 #include "platform/data_files.h"
@@ -92,16 +87,10 @@ void print_rows(const Catalogue& state, Output& out) {
 
 // Shows the category with that code as the chooser would; false when the
 // text is no number.
-bool show_category(Catalogue& state, const QString& code_text) {
+bool show_category(DocumentCore& doc, const QString& code_text) {
     const auto code = parse_number(code_text);
     if (!code) return false;
-    for (std::size_t i = 0; i < state.chooser.size(); ++i) {
-        if (state.chooser[i].code == *code) {
-            select_entry(state, static_cast<int>(i));
-            return true;
-        }
-    }
-    build_rows(state, filter_lines(state, *code));
+    doc.showCategory(*code);
     return true;
 }
 
@@ -120,9 +109,9 @@ bool is_warning(Message message) {
 int set_cleared_and_save(Loaded& in, const QString& quest_code, bool cleared, Output& out) {
     if (!in.data_loaded) return out.finish(exit_file_error);
     const auto code = to_cp932(quest_code);
-    const ClearChange change = code ? set_cleared(in.state, *code, cleared) : ClearChange{};
+    const ClearChange change = code ? in.doc.setCleared(*code, cleared) : ClearChange{};
     if (change.lines == 0) return usage_error(out.err(), "no quest carries that Code");
-    return out.finish(std::max(in.status, save(in.state, out.err())));
+    return out.finish(std::max(in.status, save(in.doc, out.err())));
 }
 
 }  // namespace
@@ -195,59 +184,61 @@ std::variant<Request, UsageError> parse_arguments(const QStringList& args) {
     return request;
 }
 
-// Loading and saving stay in these two functions, so that the window's
-// document can take their place in one step.
+// Loading and saving go through the core that the window's document stands
+// on too; these two only report.
 Loaded load(const std::filesystem::path& dir, Sink& err) {
     Loaded in;
-    const LoadReport loaded = load_catalogue(in.state, dir, cp932_converter());
+    const LoadReport loaded = in.doc.load(dir);
     in.data_loaded = loaded.data_loaded;
     for (const auto& notice : loaded.notices) {
         report(err, notice.message, notice.path);
         if (!is_warning(notice.message)) in.status = exit_file_error;
     }
-    fill_category_chooser(in.state);
     return in;
 }
 
-int save(Catalogue& state, Sink& err) {
-    const DiskSave saved = save_clear_file_to_disk(state);
-    if (saved.history_failed) report(err, Message::HistoryNotKept, history_folder(state.clear_file_path));
+int save(DocumentCore& doc, Sink& err) {
+    const DiskSave saved = doc.save();
+    const std::filesystem::path& path = doc.catalogue().clear_file_path;
+    if (saved.history_failed) report(err, Message::HistoryNotKept, history_folder(path));
     if (saved.outcome == SaveOutcome::Saved) return exit_ok;
-    report(err, save_message(saved.outcome), state.clear_file_path);
+    report(err, save_message(saved.outcome), path);
     return exit_file_error;
 }
 
 int categories(const Loaded& in, Output& out) {
-    for (const auto& entry : in.state.chooser)
+    for (const auto& entry : in.doc.catalogue().chooser)
         out.text(std::to_string(entry.code) + "\t" + cell_for_output(entry.text) + "\n");
     return out.finish(in.status);
 }
 
 int stats(const Loaded& in, Output& out) {
-    const std::vector<Progress> figures = chooser_progress(in.state);
+    const Catalogue& state = in.doc.catalogue();
+    const std::vector<Progress> figures = chooser_progress(state);
     for (std::size_t i = 0; i < figures.size(); ++i)
-        out.text(std::to_string(in.state.chooser[i].code) + "\t" + cell_for_output(in.state.chooser[i].text) + "\t" +
+        out.text(std::to_string(state.chooser[i].code) + "\t" + cell_for_output(state.chooser[i].text) + "\t" +
                  std::to_string(figures[i].cleared) + "\t" + std::to_string(figures[i].shown) + "\n");
     return out.finish(in.status);
 }
 
 int list(Loaded& in, const QString& code, Output& out) {
-    if (!show_category(in.state, code)) return usage_error(out.err(), "CODE must be a whole number");
-    print_rows(in.state, out);
+    if (!show_category(in.doc, code)) return usage_error(out.err(), "CODE must be a whole number");
+    print_rows(in.doc.catalogue(), out);
     return out.finish(in.status);
 }
 
 int search(Loaded& in, const QString& text, Output& out) {
     // A text with no code page 932 form can be in no line: it finds nothing.
-    if (const auto bytes = to_cp932(text)) search_quests(in.state, *bytes);
-    else in.state.rows.clear();
-    print_rows(in.state, out);
+    if (const auto bytes = to_cp932(text)) {
+        in.doc.search(*bytes);
+        print_rows(in.doc.catalogue(), out);
+    }
     return out.finish(in.status);
 }
 
 int copy(Loaded& in, const QString& code, Output& out) {
-    if (!show_category(in.state, code)) return usage_error(out.err(), "CODE must be a whole number");
-    out.text(copy_text(in.state));
+    if (!show_category(in.doc, code)) return usage_error(out.err(), "CODE must be a whole number");
+    out.text(copy_text(in.doc.catalogue()));
     return out.finish(in.status);
 }
 
@@ -266,7 +257,7 @@ int history(const std::filesystem::path& dir, Output& out) {
 }
 
 int restore(Loaded& in, const QString& number, Output& out) {
-    const auto versions = history_versions(in.state.clear_file_path);
+    const auto versions = history_versions(in.doc.catalogue().clear_file_path);
     const auto chosen_number = parse_number(number);
     if (!chosen_number || *chosen_number < 1 || static_cast<std::size_t>(*chosen_number) > versions.size())
         return usage_error(out.err(), "N must be a number that 'history' lists");
@@ -276,8 +267,8 @@ int restore(Loaded& in, const QString& number, Output& out) {
         report(out.err(), Message::ClearFileUnreadable, chosen);
         return out.finish(exit_file_error);
     }
-    set_clear_keys(in.state, version.text());
-    return out.finish(std::max(in.status, save(in.state, out.err())));
+    in.doc.takeClearText(version.text());
+    return out.finish(std::max(in.status, save(in.doc, out.err())));
 }
 
 int run(const QStringList& args, Sink& out_sink, Sink& err) {

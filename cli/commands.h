@@ -12,6 +12,7 @@
 #include <variant>
 
 #include "catalogue/catalogue.h"
+#include "platform/document_core.h"
 
 namespace kestrow::cli {
 
@@ -76,7 +77,7 @@ struct UsageError {
 std::variant<Request, UsageError> parse_arguments(const QStringList& args);
 
 struct Loaded {
-    Catalogue state;
+    DocumentCore doc;
     bool data_loaded = false;
     int status = exit_ok;  // a file could not be read: exit_file_error
 };
@@ -84,7 +85,7 @@ struct Loaded {
 // Reads the two files from dir, reporting every problem to err.
 Loaded load(const std::filesystem::path& dir, Sink& err);
 // Saves ClrList.txt, reporting a failure to err; the exit status.
-int save(Catalogue& state, Sink& err);
+int save(DocumentCore& doc, Sink& err);
 
 int categories(const Loaded& in, Output& out);
 int stats(const Loaded& in, Output& out);
