@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The Windows check, on Linux: builds the catalogue and its tests for 64-bit
-# Windows with MinGW-w64 and runs them under wine, then compiles the Win32 code
-# of the platform layer and the resource script. Installs what is missing.
+# The Windows check, on Linux: builds the catalogue, the system's code page 932
+# conversion and their tests for 64-bit Windows with MinGW-w64 and runs them
+# under wine, then compiles the Win32 code of the platform layer and the
+# resource script. Installs what is missing.
 # Ends with "N passed, M failed", where a failed compile counts as a failure.
 #   scripts/windows-check.sh [BUILD_DIR]   (default build-windows)
 set -euo pipefail
@@ -81,7 +82,7 @@ run_tests() {
 env "${wine_env[@]}" wineboot -i >"$work/wineboot.log" 2>&1 &
 wineboot=$!
 
-step "building the catalogue tests for Windows"
+step "building the catalogue and code page 932 tests for Windows"
 if cmake --build "$build" --target windows_tests; then
   run_tests
 else

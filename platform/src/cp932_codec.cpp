@@ -1,58 +1,55 @@
 #include "platform/cp932_codec.h"
 
-#include <QList>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QStringView>
 #include <utility>
+
+#include "cp932_file_text.h"
+
+#ifdef _WIN32
+#include "cp932_win32.h"
+#endif
 
 namespace kestrow {
 
 namespace {
+
+#ifdef _WIN32
+
+// A Qt for Windows is often built without ICU and then has no converter for
+// code page 932; the system always has one.
+
+std::u16string_view utf16(const QString& text) {
+    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
+
+class Win32Cp932Converter final : public Cp932Converter {
+public:
+    std::string from_utf8(std::string_view utf8, bool& replaced) const override {
+        return win32::cp932_from_utf8(utf8, replaced);
+    }
+};
+
+#else
 
 const QByteArray& codec_name() {
     static const QByteArray name = find_cp932_converter(cp932_names).value_or(QByteArray());
     return name;
 }
 
-// Code points of the JIS mapping and the Windows mapping's for the same character.
-constexpr std::pair<char16_t, char16_t> jis_to_windows[] = {
-    {u'\u301C', u'\uFF5E'}, {u'\u2016', u'\u2225'}, {u'\u2212', u'\uFF0D'}, {u'\u00A2', u'\uFFE0'},
-    {u'\u00A3', u'\uFFE1'}, {u'\u00AC', u'\uFFE2'}, {u'\u2014', u'\u2015'},
-};
-
-constexpr std::string_view geta = "\x81\xAC";  // 〓
-
 class QtCp932Converter final : public Cp932Converter {
 public:
     std::string from_utf8(std::string_view utf8, bool& replaced) const override {
         const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-        if (auto whole = to_cp932(text)) return std::move(*whole);
-        // Something has no encoding: find it line by line, character by character.
-        std::string out;
-        out.reserve(utf8.size());
-        for (const QStringView line : QStringView(text).split(u'\n')) {
-            if (!out.empty()) out.push_back('\n');
-            if (auto bytes = to_cp932(line.toString())) {
-                out.append(*bytes);
-                continue;
-            }
-            for (qsizetype i = 0; i < line.size();) {
-                const qsizetype length = line[i].isHighSurrogate() && i + 1 < line.size() ? 2 : 1;
-                QString c = line.mid(i, length).toString();
-                i += length;
-                for (const auto& [jis, windows] : jis_to_windows)
-                    if (c.size() == 1 && c[0] == QChar(jis)) c = QChar(windows);
-                if (const auto bytes = to_cp932(c)) {
-                    out.append(*bytes);
-                } else {
-                    out.append(geta);
-                    replaced = true;
-                }
-            }
-        }
-        return out;
+        const auto encode = [](std::u16string_view chunk) {
+            return to_cp932(QStringView(chunk.data(), static_cast<qsizetype>(chunk.size())).toString());
+        };
+        return cp932::encode_file_text(text.toStdU16String(), encode, replaced);
     }
 };
+
+#endif
 
 }  // namespace
 
@@ -64,6 +61,21 @@ std::optional<QByteArray> find_cp932_converter(std::span<const char* const> name
     }
     return std::nullopt;
 }
+
+#ifdef _WIN32
+
+bool cp932_available() { return win32::cp932_installed(); }
+
+QString from_cp932(std::string_view bytes) { return QString::fromStdU16String(win32::decode_cp932(bytes)); }
+
+std::optional<std::string> to_cp932(const QString& text) { return win32::encode_cp932(utf16(text)); }
+
+const Cp932Converter& cp932_converter() {
+    static const Win32Cp932Converter converter;
+    return converter;
+}
+
+#else
 
 bool cp932_available() { return !codec_name().isEmpty(); }
 
@@ -88,5 +100,7 @@ const Cp932Converter& cp932_converter() {
     static const QtCp932Converter converter;
     return converter;
 }
+
+#endif
 
 }  // namespace kestrow

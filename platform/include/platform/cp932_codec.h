@@ -16,8 +16,9 @@
 
 namespace kestrow {
 
-// Where a converter is looked for, in this order. Debian's Qt reaches ICU's
-// Windows mapping as "windows-31j".
+// Where Qt's converter is looked for, in this order. Debian's Qt reaches ICU's
+// Windows mapping as "windows-31j". On Windows the system's own code page 932
+// converts instead, so that a Qt built without ICU does as well.
 inline constexpr std::array<const char*, 3> cp932_names{"windows-31j", "cp932", "Shift_JIS"};
 
 // The first of names whose converter has the Windows mapping (0x81 0x60 is
@@ -25,7 +26,8 @@ inline constexpr std::array<const char*, 3> cp932_names{"windows-31j", "cp932", 
 std::optional<QByteArray> find_cp932_converter(std::span<const char* const> names);
 
 // Whether the platform has such a converter. It is looked for once, the
-// first time any of these functions needs it.
+// first time any of these functions needs it. On Windows: whether the system
+// has code page 932, which it always has.
 bool cp932_available();
 
 QString from_cp932(std::string_view bytes);
