@@ -66,7 +66,7 @@ public:
 
     // The quest detail dialog's side of the view. The current quest is the
     // selected row's fields, copied out when the dialog opens or steps.
-    kestrow::CurrentQuest& currentQuest() override { return quest_; }
+    const kestrow::CurrentQuest& currentQuest() const override { return quest_; }
     bool LoadCurrentQuest() override;
     void SelectNextRow() override;
     void SelectPreviousRow() override;

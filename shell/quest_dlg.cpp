@@ -167,10 +167,7 @@ void CQuestDlg::step(Step direction) {
     const int count = view_->rowCount();
     view_->UpdateClearState(cleared_);
     switch (after_tick(direction, count, view_->rowCount(), view_->selectedRow())) {
-        case AfterTick::KeepShown:
-            // Its flags now hold the tick just applied: OK compares against that.
-            view_->currentQuest().cleared = cleared_ != 0 ? 1 : 0;
-            return;
+        case AfterTick::KeepShown: return;  // the host's quest carries the tick just applied
         case AfterTick::ShowSelected: view_->LoadCurrentQuest(); break;
         case AfterTick::StepOn:
             if (direction == Step::Next)

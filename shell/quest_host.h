@@ -19,10 +19,11 @@ public:
     virtual ~QuestDialogHost() = default;
 
     // The fields of the quest shown, copied out of its row.
-    virtual kestrow::CurrentQuest& currentQuest() = 0;
+    virtual const kestrow::CurrentQuest& currentQuest() const = 0;
     // Copies the selected row into the current quest; false without one.
     virtual bool LoadCurrentQuest() = 0;
-    // Applies a cleared tick to the current quest; true when a flag changed.
+    // The dialog's tick for the current quest: applied, and from then on the
+    // current quest's cleared value. True when a flag changed.
     virtual bool UpdateClearState(int new_state) = 0;
     // Select the next or previous row (wrapping round) and load it.
     virtual void SelectNextRow() = 0;
