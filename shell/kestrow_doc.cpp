@@ -48,6 +48,21 @@ DiskSave CKestrowDoc::save() {
     return changeClearStates([&] { return core_.save(); });
 }
 
+void CKestrowDoc::restore(std::string_view clear_text) {
+    changeClearStates([&] {
+        core_.takeClearText(clear_text);
+        return true;
+    });
+}
+
+std::optional<ClearStep> CKestrowDoc::undo() {
+    return changeClearStates([&] { return core_.undo(); });
+}
+
+std::optional<ClearStep> CKestrowDoc::redo() {
+    return changeClearStates([&] { return core_.redo(); });
+}
+
 bool CKestrowDoc::takeOutsideChanges() {
     // Nothing changed is announced when the file did not change: reading it
     // is all that an activation costs then.

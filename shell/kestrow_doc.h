@@ -32,6 +32,13 @@ public:
     bool applyTick(const kestrow::CurrentQuest& quest, int new_state);
     kestrow::DiskSave save();
     bool takeOutsideChanges();
+    // A version of the clear file taken as the held state, unsaved: one step.
+    void restore(std::string_view clear_text);
+    // The steps to undo and redo; the step applied, or nothing.
+    const kestrow::ClearStep* nextUndo() const { return core_.steps().nextUndo(); }
+    const kestrow::ClearStep* nextRedo() const { return core_.steps().nextRedo(); }
+    std::optional<kestrow::ClearStep> undo();
+    std::optional<kestrow::ClearStep> redo();
 
     bool hasUnsavedChanges() const { return core_.hasUnsavedChanges(); }
 

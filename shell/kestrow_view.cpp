@@ -109,6 +109,7 @@ CKestrowView::CKestrowView(CKestrowDoc* doc, std::filesystem::path dataDir, QWid
     connect(doc_, &CKestrowDoc::listChanged, this, &CKestrowView::showNewRows);
     connect(doc_, &CKestrowDoc::clearStatesAboutToChange, this, [this] { placeBefore_ = listPlace(); });
     connect(doc_, &CKestrowDoc::clearStatesChanged, this, &CKestrowView::showRebuiltRows);
+    connect(doc_, &CKestrowDoc::clearStatesChanged, this, &CKestrowView::updateCommands);
     for (auto signal : {&CKestrowDoc::loaded, &CKestrowDoc::clearStatesChanged, &CKestrowDoc::listChanged})
         connect(doc_, signal, this, &CKestrowView::showProgress);
     connect(doc_, &CKestrowDoc::entryRelabelled, this, &CKestrowView::showProgress);
@@ -128,6 +129,10 @@ void CKestrowView::bindCommands(const ViewCommands& commands) {
     connect(commands_.copy, &QAction::triggered, this, &CKestrowView::OnEditCopy);
     connect(commands_.change, &QAction::triggered, this, &CKestrowView::OnChange);
     connect(commands_.find, &QAction::triggered, this, &CKestrowView::OnEditFind);
+    connect(commands_.undo, &QAction::triggered, this, &CKestrowView::OnEditUndo);
+    connect(commands_.redo, &QAction::triggered, this, &CKestrowView::OnEditRedo);
+    undoText_ = commands_.undo->text();
+    redoText_ = commands_.redo->text();
     updateCommands();
 }
 
@@ -214,6 +219,23 @@ void CKestrowView::updateCommands() {
     if (commands_.change) commands_.change->setEnabled(OnUpdateChange());
     if (commands_.copy) commands_.copy->setEnabled(OnUpdateEditCopy());
     if (commands_.save) commands_.save->setEnabled(OnUpdateFileSave());
+    // The undo and redo entries name their step: "元に戻す(&U) Name 済".
+    const auto name = [](const QString& base, const ClearStep* step) {
+        if (!step) return base;
+        const qsizetype tab = base.indexOf(u'\t');
+        QString what = step->restore ? utf8(res::restore_step_text)
+                                     : from_cp932(step->name).simplified().replace(u'&', QStringLiteral("&&")) + u' ' +
+                                           utf8(step->cleared ? res::cleared_mark : res::not_cleared_mark);
+        return base.left(tab) + u' ' + what + base.mid(tab);
+    };
+    if (commands_.undo) {
+        commands_.undo->setEnabled(doc_->nextUndo() != nullptr);
+        commands_.undo->setText(name(undoText_, doc_->nextUndo()));
+    }
+    if (commands_.redo) {
+        commands_.redo->setEnabled(doc_->nextRedo() != nullptr);
+        commands_.redo->setText(name(redoText_, doc_->nextRedo()));
+    }
 }
 
 void CKestrowView::OnCategoryChosen(int index) { doc_->selectEntry(index); }
@@ -344,6 +366,20 @@ bool CKestrowView::UpdateClearState(int new_state) {
     // The quest shown now carries the tick just applied.
     quest_.cleared = new_state != 0 ? 1 : 0;
     return changed;
+}
+
+void CKestrowView::OnEditUndo() { showStep(doc_->undo()); }
+void CKestrowView::OnEditRedo() { showStep(doc_->redo()); }
+
+void CKestrowView::showStep(const std::optional<ClearStep>& step) {
+    if (!step || step->changes.empty()) return;
+    const auto& rows = doc_->catalogue().rows;
+    const std::uint32_t line = step->changes.front().line;
+    const auto it = std::find_if(rows.begin(), rows.end(), [line](const Row& r) { return r.line == line; });
+    if (it == rows.end()) return;  // not in this list: the list stays where it was
+    const int row = static_cast<int>(it - rows.begin());
+    selectRow(row);
+    questList_->scrollTo(model_->index(row, 0));
 }
 
 void CKestrowView::OnEditFind() {

@@ -6,8 +6,10 @@
 #include <QWidget>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "catalogue/catalogue.h"
+#include "catalogue/clear_steps.h"
 #include "catalogue/current_quest.h"
 #include "catalogue/loader.h"
 #include "quest_host.h"
@@ -32,6 +34,8 @@ struct ViewCommands {
     QAction* copy = nullptr;
     QAction* change = nullptr;
     QAction* find = nullptr;
+    QAction* undo = nullptr;
+    QAction* redo = nullptr;
     QLabel* progress = nullptr;
 };
 
@@ -61,6 +65,8 @@ public:
     void OnEditCopy();
     void OnChange();
     void OnEditFind();
+    void OnEditUndo();
+    void OnEditRedo();
     void OnDblclkQuestList();
     void OnCategoryChosen(int index);
 
@@ -110,6 +116,8 @@ private:
     void showRebuiltRows();
     // The chosen category's figures in the status pane.
     void showProgress();
+    // After an undo or redo: the quest's row selected where it is shown.
+    void showStep(const std::optional<kestrow::ClearStep>& step);
 
     CKestrowDoc* doc_;
     ListPlace placeBefore_{-1, -1, 0};
@@ -119,6 +127,8 @@ private:
     DialogGeometry geometry_;
     kestrow::CurrentQuest quest_;
     ViewCommands commands_;
+    // The menu texts of undo and redo without a step's name.
+    QString undoText_, redoText_;
     QComboBox* categoryChooser_;
     QTreeView* questList_;
     std::unique_ptr<kestrow::QuestListModel> model_;

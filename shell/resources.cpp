@@ -20,8 +20,13 @@ struct CommandText {
 };
 
 // Half-width katakana in the prompts are part of the texts; keep them.
-constexpr std::array<CommandText, 8> commands{{
+constexpr std::array<CommandText, 13> commands{{
     {ID_FILE_SAVE, "actionFileSave", "作業中のﾌｧｲﾙを上書きして保存\n保存"},
+    {ID_FILE_RESTORE, "actionFileRestore", "以前に保存したｸﾘｱ済みﾘｽﾄを選んで戻す\n以前の状態に戻す"},
+    {ID_EDIT_UNDO, "actionEditUndo", "直前の済ﾁｪｯｸの変更を元に戻す\n元に戻す"},
+    {ID_EDIT_REDO, "actionEditRedo", "元に戻した済ﾁｪｯｸの変更をやり直す\nやり直し"},
+    {ID_EDIT_COPY_SHOWN, "actionEditCopyShown", "表示どおりの一覧を見出し付きでｺﾋﾟｰ\n表示どおりにｺﾋﾟｰ"},
+    {ID_VIEW_HIDE_CLEARED, "actionViewHideCleared", "ｸﾘｱ済みのｸｴｽﾄを一覧に表示しない\nｸﾘｱ済みを隠す"},
     {ID_APP_EXIT, "actionAppExit", "ｱﾌﾟﾘｹｰｼｮﾝを終了し、ﾌｧｲﾙの保存を指示\n終了"},
     {ID_EDIT_COPY, "actionEditCopy", "選択範囲をｺﾋﾟｰしてｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存\nｺﾋﾟｰ"},
     {ID_CHANGE, "actionChange", "ダイアログを表示して済チェックを変更する\n変更"},
@@ -39,11 +44,16 @@ const CommandText* lookup(int command) {
 
 constexpr MenuItem file_items[] = {
     {ID_FILE_SAVE, "上書き保存(&S)\tCtrl+S"},
+    {ID_FILE_RESTORE, "以前の状態に戻す(&R)..."},
     {ID_SEPARATOR, {}},
     {ID_APP_EXIT, "アプリケーションの終了(&X)"},
 };
 constexpr MenuItem edit_items[] = {
+    {ID_EDIT_UNDO, "元に戻す(&U)\tCtrl+Z"},
+    {ID_EDIT_REDO, "やり直し(&R)\tCtrl+Y"},
+    {ID_SEPARATOR, {}},
     {ID_EDIT_COPY, "コピー(&C)\tCtrl+C"},
+    {ID_EDIT_COPY_SHOWN, "表示どおりにコピー(&T)\tCtrl+Shift+C"},
     {ID_SEPARATOR, {}},
     {ID_CHANGE, "変更(&M)\tCtrl+M"},
     {ID_SEPARATOR, {}},
@@ -52,6 +62,8 @@ constexpr MenuItem edit_items[] = {
 constexpr MenuItem view_items[] = {
     {ID_VIEW_TOOLBAR, "ツールバー(&T)"},
     {ID_VIEW_STATUS_BAR, "ステータスバー(&S)"},
+    {ID_SEPARATOR, {}},
+    {ID_VIEW_HIDE_CLEARED, "クリア済みを隠す(&H)"},
 };
 constexpr MenuItem help_items[] = {
     {ID_APP_ABOUT, "バージョン情報(&A)..."},
@@ -64,7 +76,10 @@ constexpr std::array<DropDown, 4> drop_downs{{
     {"ヘルプ(&H)", help_items, "menuHelp"},
 }};
 
-const std::array<Accelerator, 3> accelerator_table{{
+const std::array<Accelerator, 6> accelerator_table{{
+    {QKeyCombination(Qt::ControlModifier, Qt::Key_Z), ID_EDIT_UNDO},
+    {QKeyCombination(Qt::ControlModifier, Qt::Key_Y), ID_EDIT_REDO},
+    {QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_C), ID_EDIT_COPY_SHOWN},
     {QKeyCombination(Qt::ControlModifier, Qt::Key_C), ID_EDIT_COPY},
     {QKeyCombination(Qt::ControlModifier, Qt::Key_F), ID_EDIT_FIND},
     {QKeyCombination(Qt::ControlModifier, Qt::Key_S), ID_FILE_SAVE},

@@ -17,9 +17,14 @@ namespace kestrow::res {
 enum Command : int {
     ID_SEPARATOR = 0,
     ID_CHANGE = 32771,
+    ID_FILE_RESTORE = 32772,
+    ID_VIEW_HIDE_CLEARED = 32773,
+    ID_EDIT_COPY_SHOWN = 32774,
     ID_FILE_SAVE = 57603,
     ID_EDIT_COPY = 57634,
     ID_EDIT_FIND = 57636,
+    ID_EDIT_UNDO = 57643,
+    ID_EDIT_REDO = 57644,
     ID_APP_ABOUT = 57664,
     ID_APP_EXIT = 57665,
     ID_VIEW_TOOLBAR = 59392,
@@ -71,6 +76,11 @@ struct Indicator {
     const char* object_name;
 };
 std::span<const Indicator> indicators();
+
+// How the undo and redo entries name a step: a quest's state, or a restore.
+inline constexpr std::string_view cleared_mark = "済";
+inline constexpr std::string_view not_cleared_mark = "未";
+inline constexpr std::string_view restore_step_text = "以前の状態に戻す";
 
 // The close confirmation.
 inline constexpr std::string_view close_prompt =

@@ -12,6 +12,7 @@ namespace kestrow {
 
 LoadReport DocumentCore::load(const std::filesystem::path& dir) {
     LoadReport report = load_catalogue(state_, dir, cp932_converter());
+    steps_.clear();
     fill_category_chooser(state_);
     return report;
 }
@@ -31,19 +32,46 @@ void DocumentCore::showCategory(int code) {
 
 int DocumentCore::search(std::string_view text) { return search_quests(state_, text); }
 
+template <class Change>
+bool DocumentCore::asStep(Change change, std::string name, bool cleared, bool restore) {
+    const std::string before = flags_of(state_);
+    std::vector<std::string> kept = state_.kept_keys;
+    change();
+    ClearStep step = step_since(state_, before, std::move(kept));
+    if (step.changes.empty() && step.kept_before == step.kept_after) return false;
+    step.name = std::move(name);
+    step.cleared = cleared;
+    step.restore = restore;
+    steps_.push(std::move(step));
+    apply_filter(state_);
+    return true;
+}
+
 ClearChange DocumentCore::setCleared(std::string_view code, bool cleared) {
-    const ClearChange change = set_cleared(state_, code, cleared);
-    if (change.changed) apply_filter(state_);
+    ClearChange change;
+    asStep([&] { change = set_cleared(state_, code, cleared); }, std::string(code), cleared, false);
     return change;
 }
 
 bool DocumentCore::applyTick(const CurrentQuest& quest, int new_state) {
-    return update_clear_state(state_, quest, new_state, -1).changed;
+    if (new_state == quest.cleared) return false;
+    return asStep([&] { set_cleared(state_, quest.code, new_state != 0); }, quest.name, new_state != 0, false);
 }
 
 void DocumentCore::takeClearText(std::string_view clear_text) {
-    set_clear_keys(state_, clear_text);
-    apply_filter(state_);
+    asStep([&] { set_clear_keys(state_, clear_text); }, {}, false, true);
+}
+
+std::optional<ClearStep> DocumentCore::undo() {
+    auto step = steps_.undo(state_);
+    if (step) apply_filter(state_);
+    return step;
+}
+
+std::optional<ClearStep> DocumentCore::redo() {
+    auto step = steps_.redo(state_);
+    if (step) apply_filter(state_);
+    return step;
 }
 
 bool DocumentCore::hasUnsavedChanges() const { return has_own_changes(state_); }

@@ -9,6 +9,7 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue/clear_state.h"
+#include "catalogue/clear_steps.h"
 #include "catalogue/loader.h"
 #include "platform/clear_file_writer.h"
 
@@ -36,8 +37,14 @@ public:
     bool applyTick(const CurrentQuest& quest, int new_state);
 
     // Makes a clear file's text the held state, as a change of this run's own
-    // that Save then writes (restoring an earlier version).
+    // that Save then writes (restoring an earlier version). One step.
     void takeClearText(std::string_view clear_text);
+
+    // Each change above that rewrote a flag is one step, to undo and redo;
+    // the step applied, or nothing.
+    const ClearSteps& steps() const { return steps_; }
+    std::optional<ClearStep> undo();
+    std::optional<ClearStep> redo();
 
     // True exactly while this run's own changes are not yet saved: a tick
     // undone, or the same tick saved by another program, leaves none.
@@ -54,7 +61,13 @@ public:
     bool takeOutsideChanges();
 
 private:
+    // Runs change and keeps what it did to the flags as a step named by
+    // name and cleared; true when it changed anything.
+    template <class Change>
+    bool asStep(Change change, std::string name, bool cleared, bool restore);
+
     Catalogue state_;
+    ClearSteps steps_;
 };
 
 }  // namespace kestrow
