@@ -67,6 +67,9 @@ struct ListState {
     int selected_entry = -1;   // chooser index, -1 for none
     std::string search_text;   // last non-empty search text
     std::vector<Row> rows;     // the shown lines, in row order
+    bool hide_cleared = false;     // cleared quests left out of every category
+    int sort_column = -1;          // the column the rows are sorted by; -1: file order
+    bool sort_descending = false;
 };
 
 // The three together, as one run holds them. Functions that need only one

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "bytes.h"
+#include "arrange.h"
 #include "held_line.h"
 #include "name_tag.h"
 #include "rows.h"
@@ -59,7 +60,11 @@ std::vector<std::uint32_t> filter_lines(const Catalogue& state, int code) {
     return result;
 }
 
-void apply_filter(Catalogue& state) { build_rows(state, filter_lines(state, selected_code(state))); }
+void apply_filter(Catalogue& state) {
+    std::vector<std::uint32_t> lines = filter_lines(state, selected_code(state));
+    arrange_lines(state, lines);
+    build_rows(state, lines);
+}
 
 void select_entry(Catalogue& state, int index) {
     state.selected_entry = (index >= 0 && index < static_cast<int>(state.chooser.size())) ? index : -1;

@@ -30,6 +30,11 @@ int CKestrowDoc::search(std::string_view text) {
     return entry;
 }
 
+void CKestrowDoc::arrange(bool hide_cleared, int sort_column, bool descending) {
+    core_.arrange(hide_cleared, sort_column, descending);
+    emit rowsArranged();
+}
+
 template <class Change>
 auto CKestrowDoc::changeClearStates(Change change) {
     emit clearStatesAboutToChange();

@@ -27,6 +27,7 @@ public:
     // entry, -1 without one).
     void selectEntry(int index);
     int search(std::string_view text);
+    void arrange(bool hide_cleared, int sort_column, bool descending);
 
     // Changes of clear states; each is announced with clearStatesChanged.
     bool applyTick(const kestrow::CurrentQuest& quest, int new_state);
@@ -50,6 +51,8 @@ signals:
     void loaded();
     // Another list is shown (a category chosen, a search).
     void listChanged();
+    // The same list hides cleared quests or not, or is sorted otherwise.
+    void rowsArranged();
     // A chooser entry's text changed (the search entry's label).
     void entryRelabelled(int index);
     // Clear flags are about to change, and did (the rows are filtered again).

@@ -99,6 +99,10 @@ CKestrowView::CKestrowView(CKestrowDoc* doc, std::filesystem::path dataDir, QWid
     questList_->header()->setSectionsMovable(false);
     questList_->header()->setSectionResizeMode(QHeaderView::Interactive);
     questList_->header()->setMinimumSectionSize(0);
+    questList_->header()->setSectionsClickable(true);
+    questList_->header()->setSortIndicatorShown(true);
+    questList_->header()->setSortIndicator(-1, Qt::AscendingOrder);
+    connect(questList_->header(), &QHeaderView::sectionClicked, this, &CKestrowView::OnColumnClick);
 
     connect(categoryChooser_, &QComboBox::activated, this, &CKestrowView::OnCategoryChosen);
     connect(questList_, &QTreeView::doubleClicked, this, &CKestrowView::OnDblclkQuestList);
@@ -131,6 +135,10 @@ void CKestrowView::bindCommands(const ViewCommands& commands) {
     connect(commands_.find, &QAction::triggered, this, &CKestrowView::OnEditFind);
     connect(commands_.undo, &QAction::triggered, this, &CKestrowView::OnEditUndo);
     connect(commands_.redo, &QAction::triggered, this, &CKestrowView::OnEditRedo);
+    if (commands_.hideCleared) {
+        commands_.hideCleared->setCheckable(true);
+        connect(commands_.hideCleared, &QAction::toggled, this, &CKestrowView::OnViewHideCleared);
+    }
     undoText_ = commands_.undo->text();
     redoText_ = commands_.redo->text();
     updateCommands();
@@ -372,14 +380,45 @@ void CKestrowView::OnEditUndo() { showStep(doc_->undo()); }
 void CKestrowView::OnEditRedo() { showStep(doc_->redo()); }
 
 void CKestrowView::showStep(const std::optional<ClearStep>& step) {
-    if (!step || step->changes.empty()) return;
+    // A quest not in this list leaves the list where it was.
+    if (step && !step->changes.empty()) selectLine(step->changes.front().line);
+}
+
+void CKestrowView::selectLine(std::uint32_t line) {
     const auto& rows = doc_->catalogue().rows;
-    const std::uint32_t line = step->changes.front().line;
     const auto it = std::find_if(rows.begin(), rows.end(), [line](const Row& r) { return r.line == line; });
-    if (it == rows.end()) return;  // not in this list: the list stays where it was
+    if (it == rows.end()) return;
     const int row = static_cast<int>(it - rows.begin());
     selectRow(row);
     questList_->scrollTo(model_->index(row, 0));
+}
+
+void CKestrowView::OnColumnClick(int column) {
+    const Catalogue& c = doc_->catalogue();
+    if (c.sort_column != column) arrangeRows(c.hide_cleared, column, false);
+    else if (!c.sort_descending) arrangeRows(c.hide_cleared, column, true);
+    else arrangeRows(c.hide_cleared, -1, false);
+}
+
+void CKestrowView::OnViewHideCleared(bool hide) {
+    const Catalogue& c = doc_->catalogue();
+    if (hide != c.hide_cleared) arrangeRows(hide, c.sort_column, c.sort_descending);
+}
+
+void CKestrowView::arrangeRows(bool hide_cleared, int sort_column, bool descending) {
+    const int selected = selectedRow();
+    const auto& rows = doc_->catalogue().rows;
+    const auto line = selected >= 0 ? std::optional(rows[static_cast<std::size_t>(selected)].line) : std::nullopt;
+    doc_->arrange(hide_cleared, sort_column, descending);
+    showSortIndicator();
+    if (model_->lastRefresh() != QuestListModel::Refresh::Reset) return;
+    questList_->scrollToTop();
+    if (line) selectLine(*line);
+}
+
+void CKestrowView::showSortIndicator() {
+    const Catalogue& c = doc_->catalogue();
+    questList_->header()->setSortIndicator(c.sort_column, c.sort_descending ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
 void CKestrowView::OnEditFind() {

@@ -36,6 +36,7 @@ struct ViewCommands {
     QAction* find = nullptr;
     QAction* undo = nullptr;
     QAction* redo = nullptr;
+    QAction* hideCleared = nullptr;
     QLabel* progress = nullptr;
 };
 
@@ -69,6 +70,9 @@ public:
     void OnEditRedo();
     void OnDblclkQuestList();
     void OnCategoryChosen(int index);
+    // A click on a column header: sorted by it, reversed, then file order again.
+    void OnColumnClick(int column);
+    void OnViewHideCleared(bool hide);
 
     // The quest detail dialog's side of the view. The current quest is the
     // selected row's fields, copied out when the dialog opens or steps.
@@ -116,6 +120,11 @@ private:
     void showRebuiltRows();
     // The chosen category's figures in the status pane.
     void showProgress();
+    // The rows arranged anew, the selected quest still selected.
+    void arrangeRows(bool hide_cleared, int sort_column, bool descending);
+    void showSortIndicator();
+    // Selects the row that shows a quest line, if one does, and shows it.
+    void selectLine(std::uint32_t line);
     // After an undo or redo: the quest's row selected where it is shown.
     void showStep(const std::optional<kestrow::ClearStep>& step);
 

@@ -19,7 +19,8 @@ void QuestListModel::setIcons(QList<QIcon> icons) {
 }
 
 void QuestListModel::follow(const CKestrowDoc* doc) {
-    for (auto signal : {&CKestrowDoc::loaded, &CKestrowDoc::listChanged, &CKestrowDoc::clearStatesChanged})
+    for (auto signal : {&CKestrowDoc::loaded, &CKestrowDoc::listChanged, &CKestrowDoc::clearStatesChanged,
+                        &CKestrowDoc::rowsArranged})
         connect(doc, signal, this, &QuestListModel::refresh);
 }
 

@@ -32,6 +32,13 @@ void DocumentCore::showCategory(int code) {
 
 int DocumentCore::search(std::string_view text) { return search_quests(state_, text); }
 
+void DocumentCore::arrange(bool hide_cleared, int sort_column, bool descending) {
+    state_.hide_cleared = hide_cleared;
+    state_.sort_column = sort_column;
+    state_.sort_descending = descending;
+    apply_filter(state_);
+}
+
 template <class Change>
 bool DocumentCore::asStep(Change change, std::string name, bool cleared, bool restore) {
     const std::string before = flags_of(state_);

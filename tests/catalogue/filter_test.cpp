@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "catalogue/arrange.h"
 #include "catalogue/rows.h"
 #include "test_support.h"
 
@@ -26,6 +27,29 @@ TEST(Filter, EachCategoryCodeSelectsItsLinesInFileOrder) {
     }
     select_entry(state, 2);  // no such entry: nothing selected, which reads as code -1
     EXPECT_EQ(shown_codes(state), Strings{"-1x"});
+}
+
+// Hiding and sorting apply to every category and survive a rebuild of the rows.
+TEST(Filter, HiddenClearedAndSortedRowsKeepFileOrderForEqualKeys) {
+    Catalogue state = make_catalogue("011000,A\n012000,B\n12001,b,x,,,,0\n11002,a,y,,,,0\n11003,c,x,,,,1\n"
+                                     "12004,a,x,,,,0\n11005," + ze + ",\x81\x40,,,,0\n",  // ゼ, a full-width space
+                                     "11003\n12004\n");
+    const auto arranged = [&](int column, bool descending, bool hide = false) {
+        state.sort_column = column, state.sort_descending = descending, state.hide_cleared = hide;
+        std::vector<std::uint32_t> lines{0, 1, 2, 3, 4};
+        arrange_lines(state, lines);
+        Strings codes;
+        for (const auto i : lines) codes.emplace_back(clear_key(state.quest_lines[i]));
+        return codes;
+    };
+    EXPECT_EQ(arranged(-1, false, true), (Strings{"12001", "11002", "11005"}));
+    // Status (not cleared first) then Name; bytes compare unsigned, so ゼ follows ASCII.
+    EXPECT_EQ(arranged(0, false), (Strings{"11002", "12001", "11005", "12004", "11003"}));
+    EXPECT_EQ(arranged(0, true), (Strings{"11003", "12004", "11005", "12001", "11002"}));
+    // Reward: x, y and a full-width space; equal keys keep file order either way.
+    EXPECT_EQ(arranged(1, false), (Strings{"12001", "11003", "12004", "11002", "11005"}));
+    EXPECT_EQ(arranged(1, true), (Strings{"11005", "11002", "12001", "11003", "12004"}));
+    EXPECT_EQ(arranged(6, false, true), (Strings{"11002", "11005", "12001"}));  // by area, hidden ones left out
 }
 
 }  // namespace

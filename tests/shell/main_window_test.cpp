@@ -232,6 +232,37 @@ TEST_F(MainWindow, UndoAndRedoStepThroughTicksAcrossASave) {
     EXPECT_FALSE(redo->isEnabled());
 }
 
+// A header click sorts, a second reverses, a third gives file order; the
+// selected quest stays selected, and hidden cleared quests leave at a tick.
+TEST_F(MainWindow, HeaderClicksSortTheRowsAndHideClearedLeavesTicksOut) {
+    start();
+    choose(QStringLiteral("ハーヴェル港"));
+    const QStringList fileOrder = names();
+    selectRow(2);
+    QHeaderView* header = questList()->header();
+    const auto click = [&] {
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionPosition(1) + 5, 5));
+        settle();
+        return std::pair(names(), header->sortIndicatorSection() == 1 ? header->sortIndicatorOrder() : -1);
+    };
+    const auto [ascending, up] = click();
+    EXPECT_EQ(up, Qt::AscendingOrder);
+    EXPECT_NE(ascending, fileOrder);
+    EXPECT_EQ(names()[view()->selectedRow()], fileOrder[2]);
+    const auto [descending, down] = click();
+    EXPECT_EQ(down, Qt::DescendingOrder);
+    EXPECT_EQ(click(), std::pair(fileOrder, -1));
+
+    action("actionViewHideCleared")->trigger();
+    const QStringList open = names();
+    EXPECT_LT(open.size(), fileOrder.size());
+    setCleared(0, true);
+    EXPECT_EQ(names(), open.mid(1));
+    EXPECT_EQ(frame()->progressPane()->text(), QStringLiteral("クリア済み %1 / %2")
+                                                   .arg(fileOrder.size() - open.size() + 1)
+                                                   .arg(fileOrder.size()));  // every quest still counts
+}
+
 TEST_F(MainWindow, MenusAndToolBarAreBuiltFromTheTablesAndTheViewMenuHidesTheBars) {
     start();
     // A prompt gives the status tip before its line feed and the tool tip after it.

@@ -29,6 +29,9 @@ public:
     void selectEntry(int index);
     void showCategory(int code);
     int search(std::string_view text);
+    // Cleared quests hidden or not, and the column the rows are sorted by
+    // (-1: file order), for every list from now on.
+    void arrange(bool hide_cleared, int sort_column, bool descending);
 
     // Sets every quest line whose Code is code (as shown) cleared or not.
     ClearChange setCleared(std::string_view code, bool cleared);
