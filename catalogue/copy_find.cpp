@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "bytes.h"
 #include "cp932_text.h"
+#include "held_line.h"
 #include "filter.h"
 #include "rows.h"
 
@@ -15,6 +17,22 @@ std::string copy_text(const Catalogue& state) {
         text.append("\r\n");
     }
     std::replace(text.begin(), text.end(), ',', '\t');
+    return text;
+}
+
+std::string copy_shown_text(const Catalogue& state) {
+    std::string text;
+    for (const Row& row : state.rows) {
+        const bool cleared = held_flag(state.quest_lines[row.line]) == cleared_flag;
+        text.append(cleared ? cp932::cleared_mark : cp932::not_cleared_mark);
+        for (int column = 0; column < column_count; ++column) {
+            std::string cell = replace_all(cell_text(state, row, column), cp932::crlf, " ");
+            std::replace(cell.begin(), cell.end(), '\t', ' ');
+            text.push_back('\t');
+            text.append(column == 0 && cell.starts_with(' ') ? cell.substr(1) : cell);
+        }
+        text.append(cp932::crlf);
+    }
     return text;
 }
 

@@ -11,6 +11,11 @@ namespace kestrow {
 // Every shown held line followed by CR LF, each comma turned into a tab.
 std::string copy_text(const Catalogue& state);
 
+// The rows as shown, for a spreadsheet: 済 or 未 (by the held flag), then
+// the seven cells, separated by tabs, each row followed by CR LF; a line
+// break inside a cell becomes a space, a tab too.
+std::string copy_shown_text(const Catalogue& state);
+
 // With a non-empty text: keeps it as the search text and, when the chooser has
 // a search entry, relabels it "検索結果「text」", selects it and shows its rows.
 // Returns the index of that entry, or -1 when there is none (the text is kept

@@ -54,4 +54,11 @@ std::vector<Progress> chooser_progress(const Catalogue& state) {
     return result;
 }
 
+Progress overall_progress(const CatalogueData& state) {
+    Progress p{0, static_cast<int>(state.quest_lines.size())};
+    for (const std::string& line : state.quest_lines)
+        if (held_flag(line) == cleared_flag) ++p.cleared;
+    return p;
+}
+
 }  // namespace kestrow

@@ -18,4 +18,7 @@ struct Progress {
 // the category filter would show. One pass over the quest lines.
 std::vector<Progress> chooser_progress(const Catalogue& state);
 
+// The whole catalogue: cleared quest lines over all quest lines.
+Progress overall_progress(const CatalogueData& state);
+
 }  // namespace kestrow

@@ -11,7 +11,10 @@ ChooserModel::ChooserModel(const Catalogue& state, QObject* parent)
     : QAbstractListModel(parent), state_(state), count_(static_cast<int>(state.chooser.size())) {}
 
 void ChooserModel::follow(const CKestrowDoc* doc) {
-    const auto refigure = [this] { setProgress(chooser_progress(state_)); };
+    const auto refigure = [this] {
+        overall_ = overall_progress(state_);
+        setProgress(chooser_progress(state_));
+    };
     connect(doc, &CKestrowDoc::loaded, this, [this, refigure] {
         reload();
         refigure();

@@ -36,6 +36,8 @@ public:
     void setProgress(std::vector<Progress> figures);
     // One entry's figures; none for no entry.
     Progress progress(int index) const;
+    // The whole catalogue's figures.
+    Progress overall() const { return overall_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -44,6 +46,7 @@ private:
     const Catalogue& state_;
     int count_ = 0;  // the entries the views have been told of
     std::vector<Progress> progress_;
+    Progress overall_;
 };
 
 // Draws an entry of the open list with its progress right-aligned and grey

@@ -87,5 +87,9 @@ void CKestrowDoc::announceUnsaved() {
 
 bool CKestrowDoc::CanCloseFrame(QWidget* frame) {
     if (!hasUnsavedChanges()) return true;
-    return MsgBox::askYesNo(frame, utf8(res::close_prompt));
+    switch (MsgBox::askYesNoSave(frame, utf8(res::close_prompt), utf8(res::save_and_close_text))) {
+        case QMessageBox::Yes: return true;
+        case QMessageBox::Save: return saveCommand_ && saveCommand_();
+        default: return false;
+    }
 }

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <filesystem>
+#include <functional>
 #include <string_view>
 
 #include "platform/document_core.h"
@@ -43,8 +44,11 @@ public:
 
     bool hasUnsavedChanges() const { return core_.hasUnsavedChanges(); }
 
-    // Asks before closing with unsaved changes; false keeps the window open.
+    // Asks before closing with unsaved changes: close anyway, stay, or save
+    // (with the view's Save command) and close if that worked. False keeps
+    // the window open.
     bool CanCloseFrame(QWidget* frame);
+    void setSaveCommand(std::function<bool()> save) { saveCommand_ = std::move(save); }
 
 signals:
     // A new catalogue: new chooser entries, nothing chosen.
@@ -68,4 +72,5 @@ private:
 
     kestrow::DocumentCore core_;
     bool unsavedAnnounced_ = false;
+    std::function<bool()> saveCommand_;
 };

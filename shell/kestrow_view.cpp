@@ -110,6 +110,7 @@ CKestrowView::CKestrowView(CKestrowDoc* doc, std::filesystem::path dataDir, QWid
             &CKestrowView::updateCommands);
     connect(model_.get(), &QAbstractItemModel::modelReset, this, &CKestrowView::updateCommands);
     connect(doc_, &CKestrowDoc::unsavedChangesChanged, this, &CKestrowView::updateCommands);
+    doc_->setSaveCommand([this] { return OnFileSave(); });
     connect(doc_, &CKestrowDoc::listChanged, this, &CKestrowView::showNewRows);
     connect(doc_, &CKestrowDoc::clearStatesAboutToChange, this, [this] { placeBefore_ = listPlace(); });
     connect(doc_, &CKestrowDoc::clearStatesChanged, this, &CKestrowView::showRebuiltRows);
@@ -134,6 +135,7 @@ void CKestrowView::bindCommands(const ViewCommands& commands) {
     connect(commands_.change, &QAction::triggered, this, &CKestrowView::OnChange);
     connect(commands_.find, &QAction::triggered, this, &CKestrowView::OnEditFind);
     connect(commands_.undo, &QAction::triggered, this, &CKestrowView::OnEditUndo);
+    if (commands_.copyShown) connect(commands_.copyShown, &QAction::triggered, this, &CKestrowView::OnEditCopyShown);
     connect(commands_.redo, &QAction::triggered, this, &CKestrowView::OnEditRedo);
     if (commands_.hideCleared) {
         commands_.hideCleared->setCheckable(true);
@@ -226,6 +228,7 @@ bool CKestrowView::OnUpdateFileSave() const { return doc_->hasUnsavedChanges(); 
 void CKestrowView::updateCommands() {
     if (commands_.change) commands_.change->setEnabled(OnUpdateChange());
     if (commands_.copy) commands_.copy->setEnabled(OnUpdateEditCopy());
+    if (commands_.copyShown) commands_.copyShown->setEnabled(OnUpdateEditCopy());
     if (commands_.save) commands_.save->setEnabled(OnUpdateFileSave());
     // The undo and redo entries name their step: "元に戻す(&U) Name 済".
     const auto name = [](const QString& base, const ClearStep* step) {
@@ -255,19 +258,20 @@ void CKestrowView::showNewRows() {
     questList_->scrollToTop();
 }
 
-void CKestrowView::OnFileSave() {
+bool CKestrowView::OnFileSave() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const DiskSave saved = doc_->save();
     QApplication::restoreOverrideCursor();
     const std::filesystem::path& path = doc_->catalogue().clear_file_path;
     if (saved.outcome != SaveOutcome::Saved) {
         MsgBox::error(box_parent(this), report_text(save_message(saved.outcome), path));
-        return;
+        return false;
     }
     if (saved.history_failed && !historyFailureReported_) {
         historyFailureReported_ = true;
         MsgBox::error(box_parent(this), report_text(Message::HistoryNotKept, history_folder(path)));
     }
+    return true;
 }
 
 void CKestrowView::OnActivateFrame() { doc_->takeOutsideChanges(); }
@@ -277,6 +281,10 @@ void CKestrowView::showProgress() {
     QAbstractItemView* list = categoryChooser_->view();
     list->setMinimumWidth(list->sizeHintForColumn(0) + list->verticalScrollBar()->sizeHint().width() +
                           2 * list->frameWidth());
+    if (commands_.overall) {
+        const Progress all = chooserModel_->overall();
+        commands_.overall->setText(utf8(res::overall_text).arg(all.cleared).arg(all.shown));
+    }
     if (!commands_.progress) return;
     const int entry = doc_->catalogue().selected_entry;
     const Progress p = chooserModel_->progress(entry);
@@ -287,6 +295,14 @@ void CKestrowView::OnEditCopy() {
     const std::string text = copy_text(doc_->catalogue());
     if (text.empty()) return;
     QGuiApplication::clipboard()->setText(from_cp932(text));
+}
+
+void CKestrowView::OnEditCopyShown() {
+    const std::string rows = copy_shown_text(doc_->catalogue());
+    if (rows.empty()) return;
+    QStringList header{utf8(res::status_column_text)};
+    for (int column = 0; column < res::column_count; ++column) header << utf8(res::column_header(column));
+    QGuiApplication::clipboard()->setText(header.join(u'\t') + QStringLiteral("\r\n") + from_cp932(rows));
 }
 
 bool CKestrowView::eventFilter(QObject* watched, QEvent* event) {

@@ -37,7 +37,9 @@ struct ViewCommands {
     QAction* undo = nullptr;
     QAction* redo = nullptr;
     QAction* hideCleared = nullptr;
+    QAction* copyShown = nullptr;
     QLabel* progress = nullptr;
+    QLabel* overall = nullptr;
 };
 
 class CKestrowView final : public QWidget, public QuestDialogHost {
@@ -60,10 +62,13 @@ public:
     bool OnUpdateEditCopy() const;
     bool OnUpdateFileSave() const;
 
-    void OnFileSave();
+    // True when the clear list now holds the player's progress.
+    bool OnFileSave();
     // The window became active: takes what another program saved meanwhile.
     void OnActivateFrame();
     void OnEditCopy();
+    // The rows as shown with a header row, for a spreadsheet.
+    void OnEditCopyShown();
     void OnChange();
     void OnEditFind();
     void OnEditUndo();

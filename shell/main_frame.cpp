@@ -127,6 +127,9 @@ void CMainFrame::createStatusBar() {
     progressPane_ = new QLabel(bar);
     progressPane_->setObjectName(QStringLiteral("progressPane"));
     bar->addPermanentWidget(progressPane_);
+    overallPane_ = new QLabel(bar);
+    overallPane_->setObjectName(QStringLiteral("overallPane"));
+    bar->addPermanentWidget(overallPane_);
     for (const auto& indicator : res::indicators()) {
         auto* pane = new QLabel(bar);
         pane->setObjectName(QString::fromLatin1(indicator.object_name));

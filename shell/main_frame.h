@@ -28,6 +28,8 @@ public:
     QToolBar* toolBar() const { return toolBar_; }
     // The status bar's pane that shows the chosen category's progress.
     QLabel* progressPane() const { return progressPane_; }
+    // The pane right of it: the whole catalogue's progress.
+    QLabel* overallPane() const { return overallPane_; }
 
     // Shrinks the frame, in each direction in which its view is larger than
     // the form, before the first placement is applied.
@@ -73,6 +75,7 @@ private:
     QHash<int, QAction*> actions_;
     QToolBar* toolBar_ = nullptr;
     QLabel* progressPane_ = nullptr;
+    QLabel* overallPane_ = nullptr;
     QList<QLabel*> indicators_;
     std::unique_ptr<kestrow::KeyLockState> keyLocks_;
 };

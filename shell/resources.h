@@ -68,6 +68,10 @@ inline constexpr std::string_view frame_title = "ケストロウ";     // the ma
 inline constexpr std::string_view idle_message = "ﾚﾃﾞｨ";
 // The status bar's progress pane for the chosen category: cleared, shown.
 inline constexpr std::string_view progress_text = "クリア済み %1 / %2";
+// The whole catalogue's: cleared quest lines, all quest lines.
+inline constexpr std::string_view overall_text = "全体 %1 / %2";
+// The title of the status column that Copy as shown puts before the others.
+inline constexpr std::string_view status_column_text = "状態";
 
 // Status-bar key panes in order: kana, caps, num and scroll lock.
 struct Indicator {
@@ -85,6 +89,8 @@ inline constexpr std::string_view restore_step_text = "以前の状態に戻す"
 // The close confirmation.
 inline constexpr std::string_view close_prompt =
     "保存されていない変更があります。\n\nこのまま終了してよろしいですか？ （’◇’）ゞ";
+
+inline constexpr std::string_view save_and_close_text = "保存して終了(&S)";
 
 // Dialog layouts, in dialog units.
 struct DlgRect {

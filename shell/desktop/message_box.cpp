@@ -1,5 +1,7 @@
 #include "message_box.h"
 
+#include <QAbstractButton>
+
 #include <QGuiApplication>
 #include <cstdio>
 
@@ -24,16 +26,23 @@ QMessageBox::StandardButton MsgBox::show(QWidget* parent, const MessageRequest& 
     QMessageBox box(request.icon, caption(), request.text, request.buttons, parent);
     if (request.default_button != QMessageBox::NoButton) box.setDefaultButton(request.default_button);
     box.setTextFormat(Qt::PlainText);
+    if (QAbstractButton* save = box.button(QMessageBox::Save); save && !request.save_text.isEmpty())
+        save->setText(request.save_text);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
 void MsgBox::error(QWidget* parent, const QString& text) {
-    show(parent, {text, QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok});
+    show(parent, {text, QMessageBox::Warning, QMessageBox::Ok, QMessageBox::Ok, {}});
 }
 
 bool MsgBox::askYesNo(QWidget* parent, const QString& text) {
-    return show(parent, {text, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No}) ==
+    return show(parent, {text, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No, {}}) ==
            QMessageBox::Yes;
+}
+
+QMessageBox::StandardButton MsgBox::askYesNoSave(QWidget* parent, const QString& text, const QString& save_text) {
+    return show(parent, {text, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Save,
+                         QMessageBox::No, save_text});
 }
 
 void MsgBox::setResponder(Responder r) { responder() = std::move(r); }

@@ -14,6 +14,8 @@ struct MessageRequest {
     QMessageBox::Icon icon = QMessageBox::Warning;
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
     QMessageBox::StandardButton default_button = QMessageBox::NoButton;
+    // The Save button's own text, where the box has one.
+    QString save_text;
 };
 
 class MsgBox {
@@ -29,6 +31,9 @@ public:
     // A question with Yes and No, No being the default (Enter answers No).
     // True for Yes.
     static bool askYesNo(QWidget* parent, const QString& text);
+
+    // The same with a third button, Save, named save_text: Yes, No or Save.
+    static QMessageBox::StandardButton askYesNoSave(QWidget* parent, const QString& text, const QString& save_text);
 
     // Replaces the real boxes by a function, or restores them with nullptr.
     // A responder answers before anything else.

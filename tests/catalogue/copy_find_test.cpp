@@ -30,5 +30,13 @@ TEST(CopyFind, FindRelabelsAndSelectsTheSearchEntryAndCopyGivesItsRows) {
     EXPECT_EQ(std::pair(state.selected_entry, shown_codes(state)), std::pair(0, Strings{"11001", "11002", "11003"}));
 }
 
+TEST(CopyFind, CopyAsShownGivesTheStatusAndTheSevenCellsOfEachRow) {
+    Catalogue state = make_catalogue("011000,A\n11001,Alpha,r,l,c,d,0\n11003,Al<BR>pha,r\tx,l,c,d,1\n", "11003\n");
+    select_entry(state, 0);
+    // 済 8D CF, 未 96 A2; a line break and a tab inside a cell become spaces.
+    EXPECT_EQ(copy_shown_text(state), "\x96\xA2\tAlpha\tr\tl\tc\td\t\x81\x7E\tA\r\n"
+                                      "\x8D\xCF\tAl pha\tr x\tl\tc\td\t\x81\x9B\tA\r\n");
+}
+
 }  // namespace
 }  // namespace kestrow::test

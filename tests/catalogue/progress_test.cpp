@@ -28,6 +28,7 @@ TEST(Progress, EachEntryCountsWhatItsFilterShows) {
     // Not all empty: the comparison above says something.
     EXPECT_EQ(figures[1], (Progress{2, 4}));       // area 11
     EXPECT_EQ(figures.back(), (Progress{1, 2}));  // the search
+    EXPECT_EQ(overall_progress(state), (Progress{4, 8}));
 }
 
 }  // namespace

@@ -188,6 +188,20 @@ TEST_F(MainWindow, TheProgressPaneAndTheOpenListShowTheFiguresAfterEveryChange) 
               chooser()->fontMetrics().horizontalAdvance(QStringLiteral("ハーヴェル旧市街") + QStringLiteral("3/9")));
 }
 
+// Ctrl+Shift+C: a header row, then the rows as shown with their status first.
+TEST_F(MainWindow, CopyAsShownGivesAHeaderAndTheRowsInTheirOrder) {
+    start();
+    choose(harbour);
+    QTest::keyClick(questList(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const QStringList lines = QGuiApplication::clipboard()->text().split(QStringLiteral("\r\n"));
+    EXPECT_EQ(lines[0], QStringLiteral("状態\tクエスト名称\t報酬\t場所\t発生条件\t詳細\t複数回\tエリア"));
+    EXPECT_EQ(lines.size(), names().size() + 2);  // and the empty rest after the last line break
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("済\t") + names()[0] + u'\t'));
+    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("未\t") + names()[1] + u'\t'));
+    EXPECT_TRUE(lines[4].contains(QStringLiteral("\t魚の塩漬け 50ギル\t")));  // a line break as a space
+    EXPECT_TRUE(frame()->overallPane()->text().startsWith(QStringLiteral("全体 ")));
+}
+
 TEST_F(MainWindow, CtrlCCopiesTheShownLines) {
     start();
     choose(QStringLiteral("ゼルト火山"));
@@ -291,7 +305,8 @@ TEST_F(MainWindow, KeyPanesShowALockOnlyWhileItIsOnAndTheAboutBoxItsTexts) {
         for (QLabel* pane : frame()->statusBar()->findChildren<QLabel*>()) panes += pane->text() + u'|';
         seen << panes;
     }
-    EXPECT_EQ(seen, (QStringList{"ﾚﾃﾞｨ|||CAP|||", "ﾚﾃﾞｨ||||||"}));  // idle, progress, then the four locks
+    // Idle, the category's and the whole catalogue's progress, then the four locks.
+    EXPECT_EQ(seen, (QStringList{"ﾚﾃﾞｨ||全体 8 / 50||CAP|||", "ﾚﾃﾞｨ||全体 8 / 50|||||"}));
     QString about;
     when_modal([&](QDialog& box) {
         about = box.windowTitle() + u'|' + child<QLabel>(box, "aboutVersion")->text();
@@ -322,7 +337,7 @@ TEST_F(MainWindow, UnsavedChangesAreConfirmedAtCloseAndAtSessionEnd) {
     const MessageRequest& asked = shown_[2].request;
     EXPECT_EQ(asked.text, QStringLiteral("保存されていない変更があります。\n\nこのまま終了してよろしいですか？ （’◇’）ゞ"));
     EXPECT_EQ(asked.icon, QMessageBox::Question);
-    EXPECT_EQ(asked.buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(asked.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Save);
     EXPECT_EQ(asked.default_button, QMessageBox::No);
     // No keeps the window and the mark; the placement is stored all the same.
     ASSERT_FALSE(window.isNull());
@@ -335,6 +350,26 @@ TEST_F(MainWindow, UnsavedChangesAreConfirmedAtCloseAndAtSessionEnd) {
     EXPECT_EQ(read_file(dataPath("ClrList.txt")), before);
 }
 
+// 保存して終了 saves first; a Save that fails keeps the window and its changes.
+TEST_F(MainWindow, SaveAndCloseClosesOnlyOnceSaved) {
+    start();
+    choose(harbour);
+    setCleared(1, true);
+    QPointer<CMainFrame> window = frame();
+    const QString folder = dataPath("ClrList.txt");
+    QFile::remove(folder);
+    QDir().mkdir(folder);  // a folder where the file should be: Save cannot replace it
+    answers_ = {QMessageBox::Save, QMessageBox::Ok};
+    closeWindow();
+    ASSERT_FALSE(window.isNull());
+    EXPECT_EQ(shown_.size(), 2u);  // the question, then the failure
+    QDir().rmdir(folder);
+    answers_ = {QMessageBox::Save};
+    closeWindow();
+    EXPECT_TRUE(window.isNull());
+    EXPECT_TRUE(read_file(folder).contains("11002"));
+}
+
 TEST_F(MainWindow, TheRealCloseConfirmationAnswersInJapaneseWithNoAsDefault) {
     start();
     choose(harbour);
@@ -343,13 +378,14 @@ TEST_F(MainWindow, TheRealCloseConfirmationAnswersInJapaneseWithNoAsDefault) {
     QStringList buttons;
     when_modal([&](QDialog& d) {
         auto& box = static_cast<QMessageBox&>(d);
-        for (const auto which : {QMessageBox::Yes, QMessageBox::No}) buttons << box.button(which)->text();
+        for (const auto which : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Save})
+            buttons << box.button(which)->text();
         EXPECT_EQ(box.defaultButton(), box.button(QMessageBox::No));
         box.defaultButton()->click();
     });
     frame()->close();
     settle();
-    EXPECT_EQ(buttons, (QStringList{"はい(&Y)", "いいえ(&N)"}));
+    EXPECT_EQ(buttons, (QStringList{"はい(&Y)", "いいえ(&N)", "保存して終了(&S)"}));
     EXPECT_TRUE(frame()->isVisible());
 }
 
