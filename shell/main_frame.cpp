@@ -17,14 +17,6 @@
 
 using namespace kestrow;
 
-namespace {
-
-constexpr std::string_view placement_section = "Settings";
-constexpr std::string_view placement_entry = "WindowPos";
-
-
-}  // namespace
-
 CMainFrame::CMainFrame(CKestrowDoc* doc, QWidget* parent)
     : QMainWindow(parent), doc_(doc), keyLocks_(platform_key_locks()) {
     setObjectName(QStringLiteral("mainFrame"));
@@ -203,7 +195,7 @@ WindowPlacement CMainFrame::GetWindowPlacement() const {
 
 bool CMainFrame::LoadFramePlacement(WindowPlacement& wp) {
     Profile profile;
-    const QString text = profile.readString(placement_section, placement_entry);
+    const QString text = profile.readText(settings::window_placement);
     if (text.isEmpty()) return false;
     const auto parsed = parse_placement(text.toStdString());
     if (!parsed) return false;
@@ -213,7 +205,7 @@ bool CMainFrame::LoadFramePlacement(WindowPlacement& wp) {
 
 void CMainFrame::StoreFramePlacement(const WindowPlacement& wp) {
     Profile profile;
-    profile.writeString(placement_section, placement_entry, QString::fromStdString(format_placement(wp)));
+    profile.writeText(settings::window_placement, QString::fromStdString(format_placement(wp)));
 }
 
 bool CMainFrame::OnClose() {

@@ -13,6 +13,7 @@
 #include "dialog_units.h"
 #include "placement.h"
 #include "platform/cp932_codec.h"
+#include "platform/profile.h"
 #include "platform/text.h"
 #include "resources.h"
 
@@ -216,6 +217,18 @@ void CQuestDlg::placeAtDialogGeometry() {
         frame = parentWidget()->window()->windowHandle()->frameMargins();
     applyOuterRect(frame);
     frameSettled_ = false;
+}
+
+DialogGeometry CQuestDlg::LoadGeometry(Profile& profile) {
+    return {profile.read(settings::dialog_left), profile.read(settings::dialog_top),
+            profile.read(settings::dialog_width), profile.read(settings::dialog_height)};
+}
+
+void CQuestDlg::StoreGeometry(Profile& profile, const DialogGeometry& geometry) {
+    profile.write(settings::dialog_left, geometry.left);
+    profile.write(settings::dialog_top, geometry.top);
+    profile.write(settings::dialog_width, geometry.width);
+    profile.write(settings::dialog_height, geometry.height);
 }
 
 void CQuestDlg::applyOuterRect(const QMargins& frame) {

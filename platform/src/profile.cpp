@@ -8,7 +8,7 @@
 namespace kestrow {
 
 namespace {
-QString key(std::string_view section, std::string_view entry) { return utf8(section) + u'/' + utf8(entry); }
+QString key(const settings::Setting& setting) { return utf8(setting.section) + u'/' + utf8(setting.entry); }
 }  // namespace
 
 void set_profile_names() {
@@ -20,25 +20,23 @@ Profile::Profile()
     : settings_(QSettings::NativeFormat, QSettings::UserScope, QCoreApplication::organizationName(),
                 QCoreApplication::applicationName()) {}
 
-int Profile::readInt(std::string_view section, std::string_view entry) {
+int Profile::read(const settings::Setting& setting) {
     bool ok = false;
-    const int value = settings_.value(key(section, entry)).toInt(&ok);
-    return ok ? value : -1;
+    const int value = settings_.value(key(setting)).toInt(&ok);
+    return ok && value != settings::not_stored ? value : setting.fallback;
 }
 
-void Profile::writeInt(std::string_view section, std::string_view entry, int value) {
-    settings_.setValue(key(section, entry), value);
-}
+void Profile::write(const settings::Setting& setting, int value) { settings_.setValue(key(setting), value); }
 
-QString Profile::readString(std::string_view section, std::string_view entry) {
-    const QVariant value = settings_.value(key(section, entry));
+QString Profile::readText(const settings::Setting& setting) {
+    const QVariant value = settings_.value(key(setting));
     // An INI file turns a hand-written value with commas into a list.
     if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(u',');
     return value.toString();
 }
 
-void Profile::writeString(std::string_view section, std::string_view entry, const QString& value) {
-    settings_.setValue(key(section, entry), value);
+void Profile::writeText(const settings::Setting& setting, const QString& value) {
+    settings_.setValue(key(setting), value);
 }
 
 QString Profile::location() const { return settings_.fileName(); }

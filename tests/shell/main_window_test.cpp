@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
@@ -301,7 +302,8 @@ TEST_F(MainWindow, TheRealCloseConfirmationAnswersInJapaneseWithNoAsDefault) {
 TEST_F(MainWindow, WidthsAndDialogGeometryAreReadAtStartAndWrittenOnExit) {
     // A non-number or -1 is the default; column 8 does not exist and is left alone.
     for (const auto& [key, value] : std::initializer_list<std::pair<const char*, QVariant>>{
-             {"CWidth/1", "wide"}, {"CWidth/4", 250}, {"CWidth/7", 0}, {"CWidth/8", 999},
+             {"CWidth/1", "wide"}, {"CWidth/2", 99999}, {"CWidth/4", 250}, {"CWidth/5", -7}, {"CWidth/7", 0},
+             {"CWidth/8", 999},
              {"CDlgSize/left", -50}, {"CDlgSize/width", -1}, {"CDlgSize/height", 200}})
         profile().setValue(key, value);
     const QStringList keys = profile().allKeys();
@@ -313,8 +315,10 @@ TEST_F(MainWindow, WidthsAndDialogGeometryAreReadAtStartAndWrittenOnExit) {
     start();
     QList<int> widths;
     for (int c = 0; c < 7; ++c) widths << questList()->header()->sectionSize(c);
-    EXPECT_EQ(widths, (QList<int>{100, 100, 100, 250, 100, 100, 0}));
+    // Held to nothing and the screen's width.
+    EXPECT_EQ(widths, (QList<int>{100, frame()->screen()->size().width(), 100, 250, 0, 100, 0}));
     EXPECT_EQ(view()->dialogGeometry(), (DialogGeometry{-50, 178, 644, 200}));
+    questList()->header()->resizeSection(1, 90);
     questList()->header()->resizeSection(2, 130);
     view()->dialogGeometry().top = 5;
     frame()->setGeometry(QRect(100, 120, 700, 500));
@@ -323,7 +327,7 @@ TEST_F(MainWindow, WidthsAndDialogGeometryAreReadAtStartAndWrittenOnExit) {
     QStringList stored;
     for (const QString& key : profile().allKeys()) stored << key + u'=' + profile().value(key).toString();
     EXPECT_EQ(stored, (QStringList{"CDlgSize/height=200", "CDlgSize/left=-50", "CDlgSize/top=5", "CDlgSize/width=644",
-                                   "CWidth/1=100", "CWidth/2=100", "CWidth/3=130", "CWidth/4=250", "CWidth/5=100",
+                                   "CWidth/1=100", "CWidth/2=90", "CWidth/3=130", "CWidth/4=250", "CWidth/5=0",
                                    "CWidth/6=100", "CWidth/7=0", "CWidth/8=999",
                                    "Settings/WindowPos=0:1:-1:-1:-1:-1:100:120:800:620"}));
 }
