@@ -179,7 +179,11 @@ void CMainFrame::ActivateFrame(int nCmdShow) {
 }
 
 void CMainFrame::applyPlacement(const WindowPlacement& wp) {
-    setGeometry(keep_on_screens(normal_rect(wp), available_screen_rects()));
+    const QRect stored = normal_rect(wp);
+    // Never smaller than the bars and the menus need, never larger than the
+    // screen: a window of a hand-edited size would take its size in memory.
+    setGeometry(fit_on_screens(stored.topLeft(), stored.size(), minimumSizeHint().expandedTo(minimumSize()),
+                               available_screen_rects(), settings::window_placement, settings::window_placement));
 }
 
 WindowPlacement CMainFrame::GetWindowPlacement() const {

@@ -332,8 +332,11 @@ TEST_F(MainWindow, WidthsAndDialogGeometryAreReadAtStartAndWrittenOnExit) {
                                    "Settings/WindowPos=0:1:-1:-1:-1:-1:100:120:800:620"}));
 }
 
-TEST_F(MainWindow, ThePlacementClosedWithIsTheNextStartsAlsoMaximised) {
+TEST_F(MainWindow, ThePlacementClosedWithIsTheNextStartsAlsoMaximisedAndAStoredSizeIsHeldToTheScreen) {
     start();
+    const QSize first = frame()->size();
+    const QSize screen = frame()->screen()->availableGeometry().size();
+    const QSize least = frame()->minimumSizeHint();
     frame()->setGeometry(QRect(100, 120, 700, 500));
     settle();
     closeWindow();
@@ -348,29 +351,21 @@ TEST_F(MainWindow, ThePlacementClosedWithIsTheNextStartsAlsoMaximised) {
     start();
     EXPECT_TRUE(frame()->isMaximized());
     EXPECT_EQ(frame()->normalGeometry(), QRect(100, 120, 700, 500));
-}
-
-TEST_F(MainWindow, AStoredMinimisedStateWinsOverTheStartUpOne) {
-    profile().setValue("Settings/WindowPos", "0:2:-1:-1:-1:-1:100:120:800:620");
-    start();
-    EXPECT_TRUE(frame()->isMinimized());
     closeWindow();
-    EXPECT_TRUE(storedPlacement().startsWith(QStringLiteral("0:2:")));
-}
-
-TEST_F(MainWindow, ARejectedPlacementIsIgnoredAndOneOffEveryScreenIsMovedOnto) {
-    start();
-    const QSize first = frame()->size();
-    closeWindow();
-    profile().setValue("Settings/WindowPos", "junk");
-    start();
-    EXPECT_EQ(frame()->size(), first);  // as a first start has it
-    closeWindow();
-    // Moved onto the nearest screen, size kept.
-    profile().setValue("Settings/WindowPos", "0:1:-1:-1:-1:-1:50000:50000:50700:50500");
-    start();
-    EXPECT_EQ(frame()->size(), QSize(700, 500));
-    EXPECT_TRUE(frame()->screen()->availableGeometry().intersects(frame()->geometry()));
+    // A stored minimised state wins over the start-up one and is stored again; a
+    // rejected placement is ignored; a size is held to the screen and to what the bars need.
+    const std::tuple<const char*, Qt::WindowStates, QSize> stored[] = {
+        {"0:2:-1:-1:-1:-1:100:120:800:620", Qt::WindowMinimized, QSize(700, 500)},
+        {"junk", Qt::WindowNoState, first},
+        {"0:1:-1:-1:-1:-1:100:80:40000:30000", Qt::WindowNoState, screen},
+        {"0:1:-1:-1:-1:-1:100:80:90:70", Qt::WindowNoState, least}};
+    for (const auto& [text, state, size] : stored) {
+        profile().setValue("Settings/WindowPos", text);
+        start();
+        EXPECT_EQ(std::pair(frame()->windowState(), frame()->size()), std::pair(state, size)) << text;
+        closeWindow();
+        EXPECT_EQ(storedPlacement().section(u':', 1, 1), state == Qt::WindowMinimized ? "2" : "1") << text;
+    }
 }
 
 }  // namespace
