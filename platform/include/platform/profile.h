@@ -8,6 +8,7 @@
 
 #include <QSettings>
 #include <QString>
+#include <optional>
 #include <string_view>
 
 #include "platform/settings.h"
@@ -23,8 +24,16 @@ inline constexpr std::string_view profile_organization = "Local AppWizard-Genera
 // name the profile and the per-user data folder: both programs call it first.
 void set_profile_names();
 
+// The profile's file where it is one ("Kestrow.conf" under the organisation's
+// folder in $XDG_CONFIG_HOME, else in ~/.config); empty where the system keeps
+// the values itself (the registry, the preferences of macOS).
+QString profile_file();
+
 class Profile {
 public:
+    // Opens the profile, unless its file is something else than a regular
+    // file of a profile's size: then every value reads as its fallback and
+    // nothing is written.
     Profile();
 
     // A number of the table: its fallback when absent, not a number or -1.
@@ -40,7 +49,7 @@ public:
     QString location() const;
 
 private:
-    QSettings settings_;
+    std::optional<QSettings> settings_;
 };
 
 }  // namespace kestrow
