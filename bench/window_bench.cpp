@@ -14,7 +14,6 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
@@ -47,7 +46,7 @@ struct LargeWindow {
     QTreeView* list = nullptr;
 
     LargeWindow() {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, root.filePath("profile"));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(root.filePath("profile")));
         QDir().mkpath(root.filePath("data"));
         if (!write_catalogue(root.filePath("data"))) qFatal("cannot write the synthetic catalogue");
         app = std::make_unique<CKestrowApp>(kestrow::to_path(root.filePath("data")));

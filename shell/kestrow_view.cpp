@@ -172,22 +172,14 @@ void CKestrowView::buildImageList() {
 }
 
 void CKestrowView::readProfile(Profile& profile) {
+    static_assert(settings::column_widths.size() == res::column_count);
+    // No column is narrower than nothing, and none wider than the screen is of use.
+    const int screen = questList_->screen()->size().width();
     for (int column = 0; column < res::column_count; ++column) {
-        int w = profile.readInt(width_section, std::to_string(column + 1));
-        if (w == not_stored) w = default_column_width;
-        // Qt has no use for negative widths (Windows read some as "fit the
-        // contents"); they give a column of no width.
-        questList_->header()->resizeSection(column, std::max(w, 0));
+        const settings::Setting& width = settings::column_widths[column];
+        questList_->header()->resizeSection(column, settings::clamp(width, profile.read(width), {0, screen}));
     }
-    const DialogGeometry defaults;
-    auto geometry = [&](const char* entry, int fallback) {
-        const int v = profile.readInt(geometry_section, entry);
-        return v == not_stored ? fallback : v;
-    };
-    geometry_.left = geometry("left", defaults.left);
-    geometry_.top = geometry("top", defaults.top);
-    geometry_.width = geometry("width", defaults.width);
-    geometry_.height = geometry("height", defaults.height);
+    geometry_ = CQuestDlg::LoadGeometry(profile);
 }
 
 void CKestrowView::showNotices(const LoadReport& report) {
@@ -200,11 +192,8 @@ void CKestrowView::OnDestroy() {
     if (!initialised_) return;
     Profile profile;
     for (int column = 0; column < res::column_count; ++column)
-        profile.writeInt(width_section, std::to_string(column + 1), questList_->header()->sectionSize(column));
-    profile.writeInt(geometry_section, "left", geometry_.left);
-    profile.writeInt(geometry_section, "top", geometry_.top);
-    profile.writeInt(geometry_section, "width", geometry_.width);
-    profile.writeInt(geometry_section, "height", geometry_.height);
+        profile.write(settings::column_widths[column], questList_->header()->sectionSize(column));
+    CQuestDlg::StoreGeometry(profile, geometry_);
 }
 
 void CKestrowView::resizeEvent(QResizeEvent* event) {

@@ -18,14 +18,6 @@
 
 using namespace kestrow;
 
-namespace {
-
-constexpr std::string_view placement_section = "Settings";
-constexpr std::string_view placement_entry = "WindowPos";
-
-
-}  // namespace
-
 CMainFrame::CMainFrame(CKestrowDoc* doc, QWidget* parent)
     : QMainWindow(parent), doc_(doc), keyLocks_(platform_key_locks()) {
     setObjectName(QStringLiteral("mainFrame"));
@@ -191,7 +183,11 @@ void CMainFrame::ActivateFrame(int nCmdShow) {
 }
 
 void CMainFrame::applyPlacement(const WindowPlacement& wp) {
-    setGeometry(keep_on_screens(normal_rect(wp), available_screen_rects()));
+    const QRect stored = normal_rect(wp);
+    // Never smaller than the bars and the menus need, never larger than the
+    // screen: a window of a hand-edited size would take its size in memory.
+    setGeometry(fit_on_screens(stored.topLeft(), stored.size(), minimumSizeHint().expandedTo(minimumSize()),
+                               available_screen_rects(), settings::window_placement, settings::window_placement));
 }
 
 WindowPlacement CMainFrame::GetWindowPlacement() const {
@@ -207,7 +203,7 @@ WindowPlacement CMainFrame::GetWindowPlacement() const {
 
 bool CMainFrame::LoadFramePlacement(WindowPlacement& wp) {
     Profile profile;
-    const QString text = profile.readString(placement_section, placement_entry);
+    const QString text = profile.readText(settings::window_placement);
     if (text.isEmpty()) return false;
     const auto parsed = parse_placement(text.toStdString());
     if (!parsed) return false;
@@ -217,7 +213,7 @@ bool CMainFrame::LoadFramePlacement(WindowPlacement& wp) {
 
 void CMainFrame::StoreFramePlacement(const WindowPlacement& wp) {
     Profile profile;
-    profile.writeString(placement_section, placement_entry, QString::fromStdString(format_placement(wp)));
+    profile.writeText(settings::window_placement, QString::fromStdString(format_placement(wp)));
 }
 
 void CMainFrame::fitToForm(QSize form) {

@@ -50,6 +50,10 @@ std::optional<int> scan_integer(std::string_view s, std::size_t& pos) {
     return static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX));
 }
 
+// No screen reaches this far, and Qt's rectangles would overflow beyond it.
+constexpr int reach = 1 << 24;
+int coordinate(int v) { return std::clamp(v, -reach, reach); }
+
 }  // namespace
 
 std::optional<WindowPlacement> parse_placement(std::string_view text) {
@@ -87,11 +91,8 @@ ShowState show_state(int show_cmd) {
 }
 
 QRect normal_rect(const WindowPlacement& p) {
-    // No screen reaches this far, and Qt's rectangles would overflow beyond it.
-    static constexpr int reach = 1 << 24;
-    auto coord = [](int v) { return std::clamp(v, -reach, reach); };
-    const int left = coord(p.left), top = coord(p.top);
-    return QRect(left, top, std::max(coord(p.right) - left, 0), std::max(coord(p.bottom) - top, 0));
+    const int left = coordinate(p.left), top = coordinate(p.top);
+    return QRect(left, top, std::max(coordinate(p.right) - left, 0), std::max(coordinate(p.bottom) - top, 0));
 }
 
 void set_normal_rect(WindowPlacement& p, const QRect& rect) {
@@ -129,6 +130,30 @@ QRect keep_on_screens(const QRect& rect, const QList<QRect>& screens) {
     };
     return QRect(place(rect.x(), rect.width(), nearest->x(), nearest->width()),
                  place(rect.y(), rect.height(), nearest->y(), nearest->height()), rect.width(), rect.height());
+}
+
+QRect fit_on_screens(QPoint top_left, QSize size, QSize form, const QList<QRect>& screens,
+                     const settings::Setting& width, const settings::Setting& height) {
+    auto fit = [&](QPoint at, QSize stored) {
+        QRect area(0, 0, reach, reach);
+        if (!screens.isEmpty()) {
+            const auto at_corner = std::find_if(screens.begin(), screens.end(),
+                                                [&](const QRect& screen) { return screen.contains(at); });
+            area = at_corner == screens.end() ? screens.front() : *at_corner;
+        }
+        const int w = settings::clamp(width, stored.width(), {std::max(form.width(), 0), area.width()});
+        const int h = settings::clamp(height, stored.height(), {std::max(form.height(), 0), area.height()});
+        auto within = [](int from, int stored_size, int fitted, int area_from, int area_size) {
+            if (fitted >= stored_size) return from;
+            return std::max(std::min(from, area_from + area_size - fitted), area_from);
+        };
+        return QRect(within(at.x(), stored.width(), w, area.x(), area.width()),
+                     within(at.y(), stored.height(), h, area.y(), area.height()), w, h);
+    };
+    const QRect fitted = fit(QPoint(coordinate(top_left.x()), coordinate(top_left.y())), size);
+    // Moved onto another screen, it may be too large for that one.
+    const QRect kept = keep_on_screens(fitted, screens);
+    return kept == fitted ? fitted : fit(kept.topLeft(), kept.size());
 }
 
 QList<QRect> available_screen_rects() {

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/settings.h"
+
 namespace kestrow {
 
 struct WindowPlacement {
@@ -43,7 +45,16 @@ void set_normal_rect(WindowPlacement& placement, const QRect& rect);
 // its size allows, top-left first); any other is returned as it is.
 QRect keep_on_screens(const QRect& rect, const QList<QRect>& screens);
 
-// The work areas of the screens now attached.
+// Where a window stored at top_left with size opens. The size is held to the
+// ranges of the settings it was stored under, with Form the size form and
+// Screen the available area of the screen at top_left (the first of screens,
+// the primary, when none is there). Where it had to be cut to the screen, the
+// window is also moved within it: a size that large was never one the window
+// had. Then it is kept on the screens as above.
+QRect fit_on_screens(QPoint top_left, QSize size, QSize form, const QList<QRect>& screens,
+                     const settings::Setting& width, const settings::Setting& height);
+
+// The work areas of the screens now attached, the primary's first.
 QList<QRect> available_screen_rects();
 
 }  // namespace kestrow

@@ -13,6 +13,7 @@
 #include "dialog_units.h"
 #include "placement.h"
 #include "platform/cp932_codec.h"
+#include "platform/profile.h"
 #include "platform/text.h"
 #include "resources.h"
 
@@ -97,7 +98,12 @@ CQuestDlg::CQuestDlg(QWidget* parent)
         res::quest_reward,       res::quest_location,       res::quest_condition,       res::quest_details,
         res::quest_repeat_label, res::quest_repeat_mark,    res::quest_cleared};
     for (std::size_t i = 0; i < controls_.size(); ++i) controls_[i]->setGeometry(du_to_px(layout[i], base));
-    resize(du_to_px(res::quest_size, base).size());
+    // The form's size is the smallest the dialog takes, by hand or from the
+    // profile: the layout rule was drawn for it, and well below it the rule
+    // runs the Details box out of sight and the buttons into each other.
+    const QSize form = du_to_px(res::quest_size, base).size();
+    setMinimumSize(form);
+    resize(form);
 
     // The template's order, which is the tab order.
     QWidget* tab_order[] = {checkCleared_, editReward_, editLocation_, editCondition_, editDetails_,
@@ -205,14 +211,28 @@ bool CQuestDlg::DestroyWindow() {
 // and placed again if its own turns out otherwise.
 void CQuestDlg::placeAtDialogGeometry() {
     const DialogGeometry& g = view_->dialogGeometry();
-    // A rectangle that no screen shows any more (a monitor since unplugged)
-    // would hide a modal dialog and with it the way out of the program.
-    placedOuter_ = keep_on_screens(QRect(g.left, g.top, g.width, g.height), available_screen_rects());
     QMargins frame = ownFrame();
     if (frame.isNull() && parentWidget() && parentWidget()->window()->windowHandle())
         frame = parentWidget()->window()->windowHandle()->frameMargins();
+    // A rectangle that no screen shows any more (a monitor since unplugged)
+    // would hide a modal dialog and with it the way out of the program; one
+    // larger than the screen would take its size in memory.
+    placedOuter_ = fit_on_screens(QPoint(g.left, g.top), QSize(g.width, g.height), minimumSize().grownBy(frame),
+                                  available_screen_rects(), settings::dialog_width, settings::dialog_height);
     applyOuterRect(frame);
     frameSettled_ = false;
+}
+
+DialogGeometry CQuestDlg::LoadGeometry(Profile& profile) {
+    return {profile.read(settings::dialog_left), profile.read(settings::dialog_top),
+            profile.read(settings::dialog_width), profile.read(settings::dialog_height)};
+}
+
+void CQuestDlg::StoreGeometry(Profile& profile, const DialogGeometry& geometry) {
+    profile.write(settings::dialog_left, geometry.left);
+    profile.write(settings::dialog_top, geometry.top);
+    profile.write(settings::dialog_width, geometry.width);
+    profile.write(settings::dialog_height, geometry.height);
 }
 
 void CQuestDlg::applyOuterRect(const QMargins& frame) {

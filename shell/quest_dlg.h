@@ -13,6 +13,10 @@
 #include "quest_dlg_layout.h"
 #include "quest_host.h"
 
+namespace kestrow {
+class Profile;
+}
+
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -42,6 +46,12 @@ public:
     // Runs as the dialog ends, however it ends: keeps its outer rectangle as
     // the view's dialog geometry.
     bool DestroyWindow();
+
+    // The geometry in the profile, a value not stored read as its default.
+    // The view holds it from one opening to the next; the dialog holds it to
+    // the screen it opens on.
+    static DialogGeometry LoadGeometry(kestrow::Profile& profile);
+    static void StoreGeometry(kestrow::Profile& profile, const DialogGeometry& geometry);
 
 protected:
     void done(int result) override;

@@ -4,13 +4,14 @@
 // dialog stands on the screen. The main view provides it; tests can too.
 
 #include "catalogue/current_quest.h"
+#include "platform/settings.h"
 
 // The quest detail dialog's outer rectangle in screen pixels, frame included.
 struct DialogGeometry {
-    int left = 184;
-    int top = 178;
-    int width = 644;
-    int height = 421;
+    int left = kestrow::settings::dialog_left.fallback;
+    int top = kestrow::settings::dialog_top.fallback;
+    int width = kestrow::settings::dialog_width.fallback;
+    int height = kestrow::settings::dialog_height.fallback;
     bool operator==(const DialogGeometry&) const = default;
 };
 

@@ -21,6 +21,7 @@
 #include "kestrow_view.h"
 #include "main_frame.h"
 #include "platform/paths.h"
+#include "platform/profile.h"
 #include "platform/translations.h"
 
 int main(int argc, char** argv) {
@@ -31,10 +32,11 @@ int main(int argc, char** argv) {
     }
     kestrow::install_font_substitutes();
     kestrow::install_japanese_qt_translation();
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromLocal8Bit(argv[2]));
+    // PROFILE_DIR stands in for the user's configuration folder.
+    qputenv("XDG_CONFIG_HOME", argv[2]);
+    kestrow::set_profile_names();
     {
-        QSettings profile(QSettings::NativeFormat, QSettings::UserScope,
-                          QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("Kestrow"));
+        QSettings profile(kestrow::profile_file(), QSettings::NativeFormat);
         profile.setValue("Settings/WindowPos", "0:1:-1:-1:-1:-1:0:0:980:520");
         const int widths[] = {200, 150, 170, 170, 300, 50, 100};
         for (int c = 0; c < 7; ++c) profile.setValue(QStringLiteral("CWidth/%1").arg(c + 1), widths[c]);

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
@@ -392,7 +393,8 @@ TEST_F(MainWindow, TheRealCloseConfirmationAnswersInJapaneseWithNoAsDefault) {
 TEST_F(MainWindow, WidthsAndDialogGeometryAreReadAtStartAndWrittenOnExit) {
     // A non-number or -1 is the default; column 8 does not exist and is left alone.
     for (const auto& [key, value] : std::initializer_list<std::pair<const char*, QVariant>>{
-             {"CWidth/1", "wide"}, {"CWidth/4", 250}, {"CWidth/7", 0}, {"CWidth/8", 999},
+             {"CWidth/1", "wide"}, {"CWidth/2", 99999}, {"CWidth/4", 250}, {"CWidth/5", -7}, {"CWidth/7", 0},
+             {"CWidth/8", 999},
              {"CDlgSize/left", -50}, {"CDlgSize/width", -1}, {"CDlgSize/height", 200}})
         profile().setValue(key, value);
     const QStringList keys = profile().allKeys();
@@ -404,8 +406,10 @@ TEST_F(MainWindow, WidthsAndDialogGeometryAreReadAtStartAndWrittenOnExit) {
     start();
     QList<int> widths;
     for (int c = 0; c < 7; ++c) widths << questList()->header()->sectionSize(c);
-    EXPECT_EQ(widths, (QList<int>{100, 100, 100, 250, 100, 100, 0}));
+    // Held to nothing and the screen's width.
+    EXPECT_EQ(widths, (QList<int>{100, frame()->screen()->size().width(), 100, 250, 0, 100, 0}));
     EXPECT_EQ(view()->dialogGeometry(), (DialogGeometry{-50, 178, 644, 200}));
+    questList()->header()->resizeSection(1, 90);
     questList()->header()->resizeSection(2, 130);
     view()->dialogGeometry().top = 5;
     frame()->setGeometry(QRect(100, 120, 700, 500));
@@ -414,13 +418,16 @@ TEST_F(MainWindow, WidthsAndDialogGeometryAreReadAtStartAndWrittenOnExit) {
     QStringList stored;
     for (const QString& key : profile().allKeys()) stored << key + u'=' + profile().value(key).toString();
     EXPECT_EQ(stored, (QStringList{"CDlgSize/height=200", "CDlgSize/left=-50", "CDlgSize/top=5", "CDlgSize/width=644",
-                                   "CWidth/1=100", "CWidth/2=100", "CWidth/3=130", "CWidth/4=250", "CWidth/5=100",
+                                   "CWidth/1=100", "CWidth/2=90", "CWidth/3=130", "CWidth/4=250", "CWidth/5=0",
                                    "CWidth/6=100", "CWidth/7=0", "CWidth/8=999",
                                    "Settings/WindowPos=0:1:-1:-1:-1:-1:100:120:800:620"}));
 }
 
-TEST_F(MainWindow, ThePlacementClosedWithIsTheNextStartsAlsoMaximised) {
+TEST_F(MainWindow, ThePlacementClosedWithIsTheNextStartsAlsoMaximisedAndAStoredSizeIsHeldToTheScreen) {
     start();
+    const QSize first = frame()->size();
+    const QSize screen = frame()->screen()->availableGeometry().size();
+    const QSize least = frame()->minimumSizeHint();
     frame()->setGeometry(QRect(100, 120, 700, 500));
     settle();
     closeWindow();
@@ -435,29 +442,21 @@ TEST_F(MainWindow, ThePlacementClosedWithIsTheNextStartsAlsoMaximised) {
     start();
     EXPECT_TRUE(frame()->isMaximized());
     EXPECT_EQ(frame()->normalGeometry(), QRect(100, 120, 700, 500));
-}
-
-TEST_F(MainWindow, AStoredMinimisedStateWinsOverTheStartUpOne) {
-    profile().setValue("Settings/WindowPos", "0:2:-1:-1:-1:-1:100:120:800:620");
-    start();
-    EXPECT_TRUE(frame()->isMinimized());
     closeWindow();
-    EXPECT_TRUE(storedPlacement().startsWith(QStringLiteral("0:2:")));
-}
-
-TEST_F(MainWindow, ARejectedPlacementIsIgnoredAndOneOffEveryScreenIsMovedOnto) {
-    start();
-    const QSize first = frame()->size();
-    closeWindow();
-    profile().setValue("Settings/WindowPos", "junk");
-    start();
-    EXPECT_EQ(frame()->size(), first);  // as a first start has it
-    closeWindow();
-    // Moved onto the nearest screen, size kept.
-    profile().setValue("Settings/WindowPos", "0:1:-1:-1:-1:-1:50000:50000:50700:50500");
-    start();
-    EXPECT_EQ(frame()->size(), QSize(700, 500));
-    EXPECT_TRUE(frame()->screen()->availableGeometry().intersects(frame()->geometry()));
+    // A stored minimised state wins over the start-up one and is stored again; a
+    // rejected placement is ignored; a size is held to the screen and to what the bars need.
+    const std::tuple<const char*, Qt::WindowStates, QSize> stored[] = {
+        {"0:2:-1:-1:-1:-1:100:120:800:620", Qt::WindowMinimized, QSize(700, 500)},
+        {"junk", Qt::WindowNoState, first},
+        {"0:1:-1:-1:-1:-1:100:80:40000:30000", Qt::WindowNoState, screen},
+        {"0:1:-1:-1:-1:-1:100:80:90:70", Qt::WindowNoState, least}};
+    for (const auto& [text, state, size] : stored) {
+        profile().setValue("Settings/WindowPos", text);
+        start();
+        EXPECT_EQ(std::pair(frame()->windowState(), frame()->size()), std::pair(state, size)) << text;
+        closeWindow();
+        EXPECT_EQ(storedPlacement().section(u':', 1, 1), state == Qt::WindowMinimized ? "2" : "1") << text;
+    }
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
-// The placement string, read and written without a window.
+// The placement string, and where a stored window opens, without a window.
 
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <tuple>
 
 #include "placement.h"
 
@@ -35,7 +36,7 @@ TEST(PlacementString, ReadsTenNumbersAsPercentIAndRejectsAnythingElse) {
     for (int cmd : {-1, 0, 1, 4, 5, 8, 9, 10, 12}) EXPECT_EQ(kestrow::show_state(cmd), kestrow::ShowState::Normal) << cmd;
 }
 
-TEST(KeepOnScreens, MovesOnlyAWindowThatNoScreenShows) {
+TEST(KeepOnScreens, MovesOnlyAWindowThatNoScreenShowsAndHoldsItsSizeToTheScreenAndTheForm) {
     const QList<QRect> screens{QRect(0, 0, 1280, 800), QRect(1280, 0, 1920, 1080)};
     const std::pair<QRect, QRect> cases[] = {
         // Partly visible: used as stored.
@@ -48,4 +49,21 @@ TEST(KeepOnScreens, MovesOnlyAWindowThatNoScreenShows) {
     };
     for (const auto& [stored, shown] : cases) EXPECT_EQ(kestrow::keep_on_screens(stored, screens), shown);
     EXPECT_EQ(kestrow::keep_on_screens(QRect(-5000, 0, 10, 10), {}), QRect(-5000, 0, 10, 10));
+
+    // The screen at the top-left corner bounds the size, else the first;
+    // cut to it, the window is moved within it, and the form's size wins.
+    const QList<QRect> desks{QRect(0, 0, 1280, 800), QRect(1280, 0, 800, 600)};
+    const std::tuple<QPoint, QSize, QRect> fits[] = {
+        {{100, 50}, {800, 600}, QRect(100, 50, 800, 600)},
+        {{-300, -20}, {400, 300}, QRect(-300, -20, 400, 300)},
+        {{1400, 60}, {INT_MAX, INT_MAX}, QRect(1280, 0, 800, 600)},
+        {{100, 50}, {1500, 700}, QRect(0, 50, 1280, 700)},
+        {{1400, 60}, {0, -5}, QRect(1400, 60, 300, 200)},
+        {{INT_MIN, INT_MIN}, {INT_MAX, INT_MAX}, QRect(0, 0, 1280, 800)},
+        // Moved onto the smaller screen, then cut to it.
+        {{5000, 100}, {1000, 700}, QRect(1280, 0, 800, 600)},
+    };
+    for (const auto& [at, size, shown] : fits)
+        EXPECT_EQ(kestrow::fit_on_screens(at, size, {300, 200}, desks, kestrow::settings::dialog_width,
+                                          kestrow::settings::dialog_height), shown) << at.x() << ' ' << size.width();
 }

@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <climits>
 
 #include "shell_fixture.h"
 
@@ -172,26 +173,31 @@ TEST_F(QuestDialog, GeometryIsStoredAtEveryCloseAndTheLayoutFollowsTheSize) {
         open([&](QDialog& d) { opened = d.frameGeometry(); act(d); });
     };
     openThen([&](QDialog& d) {
-        d.setGeometry(60, 70, 800, 500);
+        d.setGeometry(60, 70, 700, 450);
         settle();
         // The rule, with the frame it was drawn for (6 pixels, a 25-pixel top).
-        EXPECT_EQ(child<QWidget>(d, "buttonNext")->pos(), QPoint(806 - 106, 506 - 40));
-        EXPECT_EQ(child<QWidget>(d, "editDetails")->geometry().bottom() + 1, 506 - 99);
+        EXPECT_EQ(child<QWidget>(d, "buttonNext")->pos(), QPoint(706 - 106, 456 - 40));
+        EXPECT_EQ(child<QWidget>(d, "editDetails")->geometry().bottom() + 1, 456 - 99);
         EXPECT_EQ(d.children().last(), child<QWidget>(d, "checkCleared"));  // on top
         closed = d.frameGeometry();
         QTest::keyClick(&d, Qt::Key_Escape);
     });
     EXPECT_EQ(opened, QRect(184, 178, 644, 421));
-    EXPECT_EQ(closed.size(), QSize(800, 500).grownBy(frame()->windowHandle()->frameMargins()));
+    const QMargins frameMargins = frame()->windowHandle()->frameMargins();
+    EXPECT_EQ(closed.size(), QSize(700, 450).grownBy(frameMargins));
     EXPECT_EQ(view()->dialogGeometry(), (DialogGeometry{closed.x(), closed.y(), closed.width(), closed.height()}));
     openThen([](QDialog& d) { d.move(90, 40); settle(); d.close(); });
     EXPECT_EQ(opened, closed);
     openThen([](QDialog&) {});
     EXPECT_EQ(opened, QRect(QPoint(90, 40), closed.size()));
-    // A rectangle that no screen shows opens on the nearest one.
-    view()->dialogGeometry() = {9000, 9000, 644, 421};
+    // A size larger than the screen opens as large as the screen and on it,
+    // one smaller than the form as large as the form.
+    view()->dialogGeometry() = {184, 178, INT_MAX, INT_MAX};
     openThen([](QDialog&) {});
-    EXPECT_TRUE(frame()->screen()->availableGeometry().intersects(opened));
+    EXPECT_EQ(opened, frame()->screen()->availableGeometry());
+    view()->dialogGeometry() = {184, 178, 0, -5};
+    openThen([](QDialog&) {});
+    EXPECT_EQ(opened, QRect(QPoint(184, 178), QSize(632, 390).grownBy(frameMargins)));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "platform/paths.h"
+#include "platform/profile.h"
 
 namespace kestrow::test {
 
@@ -50,9 +51,9 @@ void ShellTest::SetUp() {
     ASSERT_TRUE(QDir().mkpath(dataDir_));
     for (const char* name : {"Kestrow.txt", "ClrList.txt"})
         ASSERT_TRUE(QFile::copy(QStringLiteral(KESTROW_SAMPLE_DIR "/") + QString::fromLatin1(name), dataPath(name)));
-    const QString settings = root_.filePath(QStringLiteral("profile"));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings);
+    // The profile's file is found under it as under $XDG_CONFIG_HOME.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(root_.filePath(QStringLiteral("profile"))));
+    CKestrowApp::SetRegistryKey();
     MsgBox::setResponder([this](const MessageRequest& request) {
         bool visible = false;
         for (QWidget* w : QApplication::topLevelWidgets())
@@ -134,9 +135,6 @@ void ShellTest::setCleared(int row, bool cleared) {
     view()->UpdateClearState(cleared ? 1 : 0);
 }
 
-QSettings ShellTest::profile() const {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Local AppWizard-Generated Applications"),
-                     QStringLiteral("Kestrow"));
-}
+QSettings ShellTest::profile() const { return QSettings(profile_file(), QSettings::NativeFormat); }
 
 }  // namespace kestrow::test

@@ -3,9 +3,11 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTest>
 #include <QWindow>
+#include <climits>
 
 #include "desktop/key_locks.h"
 #include "shell_fixture.h"
@@ -31,7 +33,10 @@ TEST_F(UnderX11, TheKeyPanesShowTheServersLocks) {
               *caps ? QStringLiteral("CAP") : QString());
 }
 
-TEST_F(UnderX11, TheQuestDialogReopensWhereItWasClosed) {
+TEST_F(UnderX11, TheQuestDialogOpensWithinTheScreenAndReopensWhereItWasClosed) {
+    // Stored: a size far beyond the screen.
+    profile().setValue("CDlgSize/width", INT_MAX);
+    profile().setValue("CDlgSize/height", INT_MAX);
     start();
     choose(QStringLiteral("ハーヴェル港"));
     questList()->setCurrentIndex(questList()->model()->index(1, 0));
@@ -39,15 +44,21 @@ TEST_F(UnderX11, TheQuestDialogReopensWhereItWasClosed) {
     // frame is, Qt learns from the window manager a moment after the window is up.)
     QList<QRect> opened;
     QList<DialogGeometry> kept;
-    for (int i = 0; i < 3; ++i) {
+    QRect screen;
+    for (int i = 0; i < 4; ++i) {
         when_modal([&](QDialog& d) {
             ASSERT_TRUE(activate(&d));
             opened << d.geometry();
+            screen = d.screen()->availableGeometry();
             QTest::keyClick(&d, Qt::Key_Escape);
         });
         view()->OnChange();
         kept << view()->dialogGeometry();
+        if (i == 0) view()->dialogGeometry() = {};
     }
+    // First as large as the screen and wholly on it; then at the default rectangle, each time the same.
+    EXPECT_EQ(kept.takeFirst(), (DialogGeometry{screen.x(), screen.y(), screen.width(), screen.height()}));
+    opened.removeFirst();
     EXPECT_EQ(kept, (QList<DialogGeometry>(3, {184, 178, 644, 421})));
     EXPECT_EQ(opened, QList<QRect>(3, opened.front()));
 }
