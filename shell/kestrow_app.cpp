@@ -31,7 +31,8 @@ bool CKestrowApp::InitInstance(int nCmdShow) {
     frame->setCentralWidget(view);
     view->bindCommands({frame->action(res::ID_FILE_SAVE), frame->action(res::ID_EDIT_COPY),
                         frame->action(res::ID_CHANGE), frame->action(res::ID_EDIT_FIND),
-                        frame->action(res::ID_EDIT_UNDO), frame->action(res::ID_EDIT_REDO), frame->progressPane()});
+                        frame->action(res::ID_EDIT_UNDO), frame->action(res::ID_EDIT_REDO),
+                        frame->action(res::ID_FILE_RESTORE), frame->progressPane()});
     connect(frame->action(res::ID_APP_ABOUT), &QAction::triggered, this, &CKestrowApp::OnAppAbout);
     on_session_end(frame, {[this] { return doc_->hasUnsavedChanges(); },
                            [frame] { return frame->OnQueryEndSession(); }});

@@ -36,6 +36,7 @@ struct ViewCommands {
     QAction* find = nullptr;
     QAction* undo = nullptr;
     QAction* redo = nullptr;
+    QAction* restore = nullptr;
     QLabel* progress = nullptr;
 };
 
@@ -60,6 +61,8 @@ public:
     bool OnUpdateFileSave() const;
 
     void OnFileSave();
+    // Lets the user pick a version of the clear file's history to go back to.
+    void OnFileRestore();
     // The window became active: takes what another program saved meanwhile.
     void OnActivateFrame();
     void OnEditCopy();
