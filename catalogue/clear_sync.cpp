@@ -16,6 +16,15 @@ void set_flags_of_key(CatalogueData& state, std::string_view key, char flag) {
         if (clear_key(line) == key) set_held_flag(line, flag);
 }
 
+// The flag each quest line gets from a clear file holding keys: cleared
+// exactly when the file holds the line's key. Calls take(line index, flag).
+template <class Take>
+void flags_from_keys(const CatalogueData& state, const std::vector<std::string>& keys, Take take) {
+    const std::unordered_set<std::string_view> cleared(keys.begin(), keys.end());
+    for (std::size_t i = 0; i < state.quest_lines.size(); ++i)
+        take(i, cleared.contains(clear_key(state.quest_lines[i])) ? cleared_flag : not_cleared_flag);
+}
+
 }  // namespace
 
 OwnChanges own_changes(const CatalogueData& state) {
@@ -55,10 +64,30 @@ void keep_uncarried_keys(CatalogueData& state) {
 void set_clear_keys(CatalogueData& state, std::string_view clear_text) {
     state.clear_keys.clear();
     read_clear_keys(state, clear_text);
-    const std::unordered_set<std::string_view> cleared(state.clear_keys.begin(), state.clear_keys.end());
-    for (auto& line : state.quest_lines)
-        set_held_flag(line, cleared.contains(clear_key(line)) ? cleared_flag : not_cleared_flag);
+    flags_from_keys(state, state.clear_keys,
+                    [&](std::size_t i, char flag) { set_held_flag(state.quest_lines[i], flag); });
     keep_uncarried_keys(state);
+}
+
+ClearTextChanges clear_text_changes(const CatalogueData& state, std::string_view clear_text) {
+    CatalogueData version;
+    read_clear_keys(version, clear_text);
+    ClearTextChanges changes;
+    std::unordered_set<std::string_view> counted;
+    flags_from_keys(state, version.clear_keys, [&](std::size_t i, char flag) {
+        const std::string& line = state.quest_lines[i];
+        const char now = held_flag(line);
+        if (flag == now) return;
+        changes.lines.push_back({static_cast<std::uint32_t>(i), now, flag});
+        if (counted.insert(clear_key(line)).second) ++(flag == cleared_flag ? changes.ticked : changes.unticked);
+    });
+    return changes;
+}
+
+std::size_t code_count(std::string_view clear_text) {
+    const auto lines = text_lines(clear_text);
+    return static_cast<std::size_t>(
+        std::count_if(lines.begin(), lines.end(), [](std::string_view line) { return !clear_key(line).empty(); }));
 }
 
 bool changed_on_disk(const CatalogueData& state, const TextFile& now) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "catalogue.h"
+#include "clear_steps.h"
 #include "text_file.h"
 
 namespace kestrow {
@@ -31,6 +32,18 @@ void keep_uncarried_keys(CatalogueData& state);
 // Makes the held flags and the kept keys those of a clear file's text, as a
 // change of this run's own (restoring an earlier version does this).
 void set_clear_keys(CatalogueData& state, std::string_view clear_text);
+
+// What set_clear_keys would do to the held flags, shown before a version is
+// chosen: the quest lines whose flag would change, in line order, and how
+// many Codes would be ticked and unticked (a Code on several lines counts once).
+struct ClearTextChanges {
+    std::vector<FlagChange> lines;
+    std::size_t ticked = 0, unticked = 0;
+};
+ClearTextChanges clear_text_changes(const CatalogueData& state, std::string_view clear_text);
+
+// The Codes that a clear file's text holds: its lines that have a key.
+std::size_t code_count(std::string_view clear_text);
 
 // Whether the clear file now on disk holds other bytes than this run last
 // read or wrote. A file that has gone counts as unchanged: its last known

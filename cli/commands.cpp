@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "catalogue/bytes.h"
+#include "catalogue/clear_sync.h"
 #include "catalogue/copy_find.h"
 #include "catalogue/loader.h"
 #include "catalogue/progress.h"
@@ -96,10 +97,7 @@ bool show_category(DocumentCore& doc, const QString& code_text) {
 
 // The number of Codes in a clear file.
 std::size_t codes_in(const std::filesystem::path& clear_file) {
-    Catalogue keys;
-    read_clear_keys(keys, read_text_file(clear_file, FileKind::Clear, cp932_converter()).text());
-    return static_cast<std::size_t>(std::count_if(keys.clear_keys.begin(), keys.clear_keys.end(),
-                                                  [](const std::string& key) { return !key.empty(); }));
+    return code_count(read_text_file(clear_file, FileKind::Clear, cp932_converter()).text());
 }
 
 bool is_warning(Message message) {

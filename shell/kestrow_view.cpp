@@ -37,6 +37,7 @@
 #include "platform/text.h"
 #include "quest_dlg.h"
 #include "quest_list_model.h"
+#include "restore_dlg.h"
 #include "resources.h"
 
 using namespace kestrow;
@@ -141,6 +142,17 @@ void CKestrowView::bindCommands(const ViewCommands& commands) {
         commands_.hideCleared->setCheckable(true);
         connect(commands_.hideCleared, &QAction::toggled, this, &CKestrowView::OnViewHideCleared);
     }
+    connect(commands_.restore, &QAction::triggered, this, &CKestrowView::OnFileRestore);
+    // Whether the history holds a version is a look into a folder: taken at
+    // start and whenever a Save or another program's may have added one,
+    // not at every selection as the other commands are.
+    const auto refreshRestore = [this] {
+        const std::filesystem::path& path = doc_->catalogue().clear_file_path;
+        if (commands_.restore) commands_.restore->setEnabled(!path.empty() && !history_versions(path).empty());
+    };
+    for (auto signal : {&CKestrowDoc::loaded, &CKestrowDoc::clearStatesChanged})
+        connect(doc_, signal, this, refreshRestore);
+    refreshRestore();
     undoText_ = commands_.undo->text();
     redoText_ = commands_.redo->text();
     updateCommands();
@@ -437,4 +449,9 @@ void CKestrowView::OnEditFind() {
     // Without a search entry the text is only kept for the next Find.
     const int entry = doc_->search(*text);
     if (entry >= 0) categoryChooser_->setCurrentIndex(entry);
+}
+
+void CKestrowView::OnFileRestore() {
+    CRestoreDlg dlg(doc_, window());
+    dlg.DoModal();
 }

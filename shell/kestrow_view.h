@@ -38,6 +38,7 @@ struct ViewCommands {
     QAction* redo = nullptr;
     QAction* hideCleared = nullptr;
     QAction* copyShown = nullptr;
+    QAction* restore = nullptr;
     QLabel* progress = nullptr;
     QLabel* overall = nullptr;
 };
@@ -64,6 +65,8 @@ public:
 
     // True when the clear list now holds the player's progress.
     bool OnFileSave();
+    // Lets the user pick a version of the clear file's history to go back to.
+    void OnFileRestore();
     // The window became active: takes what another program saved meanwhile.
     void OnActivateFrame();
     void OnEditCopy();

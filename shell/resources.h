@@ -156,6 +156,19 @@ inline constexpr DlgRect find_ok{7, 32, 50, 14};
 inline constexpr DlgRect find_cancel{69, 32, 50, 14};
 inline constexpr DlgRect find_edit{7, 7, 112, 14};
 
+// The restore dialog: the versions kept of the clear list above, what the
+// chosen one would change below. Its caption is restore_step_text.
+inline constexpr DlgRect restore_size{0, 0, 280, 240};
+inline constexpr std::string_view restore_versions_label = "保存した時点(&V):";
+inline constexpr std::string_view restore_changes_label = "戻すと変わるクエスト(&Q):";
+inline constexpr std::string_view restore_version_headers[] = {"日時", "コード数", "差分"};
+inline constexpr std::string_view restore_change_headers[] = {"名前", "エリア", "戻した後"};
+inline constexpr std::string_view restore_time_format = "yyyy/MM/dd HH:mm:ss";
+inline constexpr std::string_view restore_same_second = "%1 (%2)";  // the second version of that second on
+inline constexpr std::string_view restore_difference = "+%1 −%2";  // quests ticked, unticked (U+2212)
+inline constexpr std::string_view restore_unreadable = "読めません";
+inline constexpr std::string_view restore_button_text = "戻す";
+
 // The quest list's columns, in order.
 inline constexpr int column_count = 7;
 std::string_view column_header(int column);

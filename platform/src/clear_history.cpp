@@ -14,6 +14,8 @@ namespace {
 
 constexpr std::string_view prefix = "ClrList-";
 constexpr std::string_view suffix = ".txt";
+// How a version's name spells the moment it was kept.
+const QString stamp_format = QStringLiteral("yyyyMMdd-HHmmss");
 
 // "YYYYMMDD-HHMMSS" and the number of a second version in the same second
 // (1 for the first), from a version's file name.
@@ -61,7 +63,7 @@ bool keep_history_version(const fs::path& clear_file, std::string_view content, 
     fs::create_directories(folder, ec);
     if (ec) return false;
     const auto existing = versions_in(folder);
-    VersionName name{when.toString(QStringLiteral("yyyyMMdd-HHmmss")).toStdString(), 1};
+    VersionName name{when.toString(stamp_format).toStdString(), 1};
     for (const auto& [version, path] : existing)
         if (version.stamp == name.stamp) name.number = std::max(name.number, version.number + 1);
     std::string file(prefix);
@@ -86,6 +88,14 @@ std::vector<fs::path> history_versions(const fs::path& clear_file) {
     std::vector<fs::path> paths;
     for (auto& [version, path] : versions_in(history_folder(clear_file))) paths.push_back(std::move(path));
     return paths;
+}
+
+std::optional<HistoryStamp> history_stamp(const fs::path& version) {
+    const auto name = parse_name(version.filename().string());
+    if (!name) return std::nullopt;
+    const QDateTime when = QDateTime::fromString(QString::fromLatin1(name->stamp), stamp_format);
+    if (!when.isValid()) return std::nullopt;
+    return HistoryStamp{when, name->number};
 }
 
 }  // namespace kestrow

@@ -51,5 +51,20 @@ TEST(ClearSync, SettingTheKeysOfAnEarlierVersionIsAChangeOfThisRun) {
     EXPECT_EQ(sink.bytes, "B\r\nY2\r\n");
 }
 
+// The preview of a version is exactly what taking it does; a Code on two
+// lines counts once, and keys no quest carries change no line.
+TEST(ClearSync, TheChangesOfAClearTextAreThoseThatSettingItMakes) {
+    Catalogue state = make_catalogue("A,a,0\nB,b,0\nC,c,0\nB,b2,0\n", "A\r\nC\r\n");
+    const std::string text = "\r\nB\r\nC\r\nX9\r\n";
+    const ClearTextChanges changes = clear_text_changes(state, text);
+    EXPECT_EQ(changes.lines, (std::vector<FlagChange>{{0, '1', '0'}, {1, '0', '1'}, {3, '0', '1'}}));
+    EXPECT_EQ(changes.ticked * 10 + changes.unticked, 11u);  // B once, A
+    EXPECT_EQ(code_count(text), 3u);
+    const std::string before = flags_of(state);
+    set_clear_keys(state, text);
+    EXPECT_EQ(step_since(state, before, {}).changes, changes.lines);
+    EXPECT_TRUE(clear_text_changes(state, text).lines.empty());
+}
+
 }  // namespace
 }  // namespace kestrow::test

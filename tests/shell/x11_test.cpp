@@ -2,6 +2,7 @@
 // runs these on its own); on any other platform they are skipped.
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QScreen>
 #include <QStatusBar>
@@ -61,6 +62,34 @@ TEST_F(UnderX11, TheQuestDialogOpensWithinTheScreenAndReopensWhereItWasClosed) {
     opened.removeFirst();
     EXPECT_EQ(kept, (QList<DialogGeometry>(3, {184, 178, 644, 421})));
     EXPECT_EQ(opened, QList<QRect>(3, opened.front()));
+}
+
+// Alt+F, R opens the restore dialog with the focus on the versions; Down and
+// Enter take the older one.
+TEST_F(UnderX11, TheRestoreDialogIsWorkedByKeyboard) {
+    const QString history = dataPath("ClrList.history") + u'/';
+    ASSERT_TRUE(QDir().mkpath(history));
+    write_file(history + QStringLiteral("ClrList-20261208-101530.txt"), "11001\r\n");
+    write_file(history + QStringLiteral("ClrList-20261209-083000.txt"), "11001\r\n11002\r\n");
+    start();
+    QTest::keyClick(frame(), Qt::Key_F, Qt::AltModifier);
+    QWidget* menu = QApplication::activePopupWidget();
+    ASSERT_NE(menu, nullptr);
+    QString focused;
+    const auto ran = when_modal([&](QDialog& d) {
+        ASSERT_TRUE(activate(&d));
+        QWidget* list = QApplication::focusWidget();
+        focused = list->objectName();
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return);
+    });
+    QTest::keyClick(menu, Qt::Key_R);
+    settle();
+    ASSERT_TRUE(*ran);
+    EXPECT_EQ(focused, u"versionList");
+    choose(QStringLiteral("クリア済み"));
+    EXPECT_EQ(names(), QStringList{QStringLiteral("港の見張り番")});
+    EXPECT_TRUE(view()->document()->hasUnsavedChanges());
 }
 
 }  // namespace

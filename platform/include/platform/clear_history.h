@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <filesystem>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -23,5 +24,13 @@ bool keep_history_version(const std::filesystem::path& clear_file, std::string_v
 
 // The versions kept, newest first.
 std::vector<std::filesystem::path> history_versions(const std::filesystem::path& clear_file);
+
+// When a version was kept, as its file name says (local time), and which of
+// that second's versions it is (1 for the first); nothing for another name.
+struct HistoryStamp {
+    QDateTime when;
+    int number = 1;
+};
+std::optional<HistoryStamp> history_stamp(const std::filesystem::path& version);
 
 }  // namespace kestrow

@@ -1,0 +1,102 @@
+// Going back to a version of the clear list kept in its history, from the File menu.
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "catalogue/held_line.h"
+#include "shell_fixture.h"
+
+namespace kestrow::test {
+namespace {
+
+class Restore : public ShellTest {
+protected:
+    // Two versions and a newer one too large to read (sparse: it takes no room).
+    void keepVersions() {
+        const QString history = dataPath("ClrList.history") + u'/';
+        ASSERT_TRUE(QDir().mkpath(history));
+        write_file(history + QStringLiteral("ClrList-20261208-101530.txt"), "11001\r\n11002\r\n");
+        const QByteArray now = read_file(dataPath("ClrList.txt"));  // 11001 11003 12002 ...
+        write_file(history + QStringLiteral("ClrList-20261209-083000-2.txt"),
+                   QByteArray(now).replace("11001\r\n", "").replace("11003\r\n", "11003\r\n11004\r\n11005\r\n"));
+        QFile huge(history + QStringLiteral("ClrList-20261210-000000.txt"));
+        ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(qint64{257} << 20));
+    }
+    // The held flag of each row shown, as the icons show it.
+    std::string shownFlags() const {
+        std::string flags;
+        for (const Row& row : view()->catalogue().rows)
+            flags += shows_cleared(view()->catalogue().quest_lines[row.line]) ? '1' : '0';
+        return flags;
+    }
+    // The rows of a dialog's list, their cells joined by '|'.
+    static QStringList rows(QDialog& d, const char* list) {
+        const QAbstractItemModel* model = child<QTreeView>(d, list)->model();
+        QStringList texts;
+        for (int r = 0; r < model->rowCount(); ++r)
+            for (int c = 0; c < model->columnCount(); ++c)
+                texts << (c ? texts.takeLast() + u'|' : QString()) + model->index(r, c).data().toString();
+        return texts;
+    }
+};
+
+TEST_F(Restore, TheHistoryIsListedNewestFirstAndTheChosenVersionTakenAsOneUndoableStep) {
+    keepVersions();
+    start();
+    choose(QStringLiteral("ハーヴェル港"));
+    ASSERT_EQ(shownFlags(), "101000000");
+    QStringList listed, changes;
+    bool unreadableApplies = true;
+    const auto ran = when_modal([&](QDialog& d) {
+        listed = rows(d, "versionList");
+        unreadableApplies = child<QWidget>(d, "buttonRestore")->isEnabled();  // the newest is selected first
+        auto* versions = child<QTreeWidget>(d, "versionList");
+        versions->setCurrentItem(versions->topLevelItem(1));
+        changes = rows(d, "changeList");
+        click(d, "buttonRestore");
+    });
+    action("actionFileRestore")->trigger();
+    settle();
+    ASSERT_TRUE(*ran);
+    EXPECT_EQ(listed, QStringList({QStringLiteral("2026/12/10 00:00:00|読めません|"),
+                                   QStringLiteral("2026/12/09 08:30:00 (2)|9|+2 −1"),
+                                   QStringLiteral("2026/12/08 10:15:30|2|+1 −7")}));
+    EXPECT_FALSE(unreadableApplies);
+    EXPECT_EQ(changes, QStringList({QStringLiteral("港の見張り番|ハーヴェル港|未"),
+                                    QStringLiteral("塩漬け魚の配達|ハーヴェル港|済"),
+                                    QStringLiteral("[白ジョブ]癒し手の誓い|ハーヴェル港|済")}));
+    EXPECT_EQ(shownFlags(), "001110000");
+    EXPECT_TRUE(action("actionFileSave")->isEnabled());
+    EXPECT_TRUE(action("actionEditUndo")->text().contains(u"以前の状態に戻す"));
+    ASSERT_TRUE(activate(frame()));
+    QTest::keyClick(questList(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(shownFlags(), "101000000");
+    EXPECT_FALSE(action("actionFileSave")->isEnabled());
+}
+
+TEST_F(Restore, TheEntryWaitsForASavedVersionAndCancelChangesNothing) {
+    start();
+    QAction* restore = action("actionFileRestore");
+    EXPECT_FALSE(restore->isEnabled());
+    choose(QStringLiteral("ハーヴェル港"));
+    setCleared(1, true);
+    EXPECT_FALSE(restore->isEnabled());  // a tick keeps no version
+    QTest::keyClick(questList(), Qt::Key_S, Qt::ControlModifier);
+    ASSERT_TRUE(restore->isEnabled());
+    QStringList listed;
+    when_modal([&](QDialog& d) {
+        listed = rows(d, "versionList");
+        click(d, "buttonCancel");
+    });
+    restore->trigger();
+    ASSERT_EQ(listed.size(), 1);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d{4}/\\d\\d/\\d\\d \\d\\d:\\d\\d:\\d\\d\\|8\\|\\+0 −1$"))
+                    .match(listed[0]).hasMatch()) << listed[0].toStdString();
+    EXPECT_EQ(shownFlags(), "111000000");
+    EXPECT_FALSE(view()->document()->hasUnsavedChanges());
+}
+
+}  // namespace
+}  // namespace kestrow::test
