@@ -171,7 +171,7 @@ void CKestrowView::OnInitialUpdate() {
     readProfile(profile);
 
     showNotices(doc_->load(dataDir_));
-    categoryChooser_->setCurrentIndex(doc_->catalogue().selected_entry);
+    restoreListSettings(profile);
     updateCommands();
     // Another program may write the clear list while this window is elsewhere.
     window()->installEventFilter(this);
@@ -206,6 +206,28 @@ void CKestrowView::OnDestroy() {
     for (int column = 0; column < res::column_count; ++column)
         profile.write(settings::column_widths[column], questList_->header()->sectionSize(column));
     CQuestDlg::StoreGeometry(profile, geometry_);
+    const Catalogue& c = doc_->catalogue();
+    profile.write(settings::hide_cleared, c.hide_cleared ? 1 : 0);
+    profile.write(settings::sort_column, c.sort_column);
+    profile.write(settings::sort_descending, c.sort_descending ? 1 : 0);
+    // A search result is gone with its text; the category before it is not kept either.
+    const int code = selected_code(c);
+    if (c.selected_entry >= 0 && code != category::search)
+        profile.writeText(settings::chosen_category, QString::number(code));
+}
+
+void CKestrowView::restoreListSettings(Profile& profile) {
+    const int column = profile.read(settings::sort_column);
+    doc_->arrange(profile.read(settings::hide_cleared) != 0, column >= 0 && column < res::column_count ? column : -1,
+                  profile.read(settings::sort_descending) != 0);
+    if (commands_.hideCleared) commands_.hideCleared->setChecked(doc_->catalogue().hide_cleared);
+    showSortIndicator();
+    bool known = false;
+    const int code = profile.readText(settings::chosen_category).toInt(&known);
+    const auto& chooser = doc_->catalogue().chooser;
+    const auto entry = std::find_if(chooser.begin(), chooser.end(), [&](const ChooserEntry& e) { return e.code == code; });
+    if (known && entry != chooser.end()) doc_->selectEntry(static_cast<int>(entry - chooser.begin()));
+    categoryChooser_->setCurrentIndex(doc_->catalogue().selected_entry);
 }
 
 void CKestrowView::resizeEvent(QResizeEvent* event) {

@@ -114,6 +114,8 @@ private:
     void buildImageList();
     void readProfile(kestrow::Profile& profile);
     void showNotices(const kestrow::LoadReport& report);
+    // How the list was left: hidden cleared quests, the sort and the category.
+    void restoreListSettings(kestrow::Profile& profile);
     bool PreTranslateMessage(const QKeyEvent* key);
     void selectRow(int row);
     // After a category was chosen or searched: its rows, none selected, from the top.

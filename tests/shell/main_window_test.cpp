@@ -278,6 +278,27 @@ TEST_F(MainWindow, HeaderClicksSortTheRowsAndHideClearedLeavesTicksOut) {
                                                    .arg(fileOrder.size()));  // every quest still counts
 }
 
+// The next start shows the list as it was left: category, hidden quests, sort.
+TEST_F(MainWindow, TheListComesBackAsItWasLeft) {
+    start();
+    choose(harbour);
+    action("actionViewHideCleared")->trigger();
+    for (int click = 0; click < 2; ++click) emit questList()->header()->sectionClicked(1);
+    const QStringList shown = names();
+    closeWindow();
+    start();
+    EXPECT_EQ(chooser()->currentText(), harbour);
+    EXPECT_EQ(names(), shown);
+    EXPECT_TRUE(action("actionViewHideCleared")->isChecked());
+    EXPECT_EQ(questList()->header()->sortIndicatorOrder(), Qt::DescendingOrder);
+    // A category that no longer exists chooses nothing.
+    closeWindow();
+    write_file(dataPath("Kestrow.txt"), "011000,A\r\n11001,x,,,,,0\r\n");
+    profile().setValue("Settings/Category", "12000");
+    start();
+    EXPECT_EQ(chooser()->currentIndex(), -1);
+}
+
 TEST_F(MainWindow, MenusAndToolBarAreBuiltFromTheTablesAndTheViewMenuHidesTheBars) {
     start();
     // A prompt gives the status tip before its line feed and the tool tip after it.
