@@ -119,7 +119,7 @@ int save(Catalogue& state) {
     const DiskSave saved = save_clear_file_to_disk(state);
     if (saved.history_failed) report(Message::HistoryNotKept, history_folder(state.clear_file_path));
     if (saved.outcome == SaveOutcome::Saved) return exit_ok;
-    report(save_message(saved.outcome), state.clear_file_path);
+    report(save_message(saved.outcome), saved.path);
     return exit_file_error;
 }
 

@@ -248,7 +248,7 @@ void CKestrowView::OnFileSave() {
     // What another program saved meanwhile is now held too.
     showFlagsTaken(place);
     if (saved.outcome != SaveOutcome::Saved) {
-        MsgBox::error(box_parent(this), report_text(save_message(saved.outcome), state_.clear_file_path));
+        MsgBox::error(box_parent(this), report_text(save_message(saved.outcome), saved.path));
         return;
     }
     doc_->setModifiedMark(0);
