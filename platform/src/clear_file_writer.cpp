@@ -13,6 +13,15 @@ namespace kestrow {
 
 namespace {
 
+// What the mode of a file holds. Qt's "User" permissions say instead what
+// this user may do, and root may do everything.
+constexpr QFileDevice::Permissions mode_bits = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                               QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                                               QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+                                               QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+constexpr QFileDevice::Permissions write_bits =
+    QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+
 // QSaveFile writes the new content to the file's name, a dot and six letters
 // or digits, and renames that over the file: a Save killed in between leaves
 // it behind. Called under the lock, when no other Save can be writing one.
@@ -36,11 +45,19 @@ void remove_leftover_temporaries(const QString& clear_file) {
 ClearFileWriter::ClearFileWriter(const QString& path) : file_(path) {}
 
 bool ClearFileWriter::open() {
-    // QSaveFile would replace a read-only file by renaming over it; the old
-    // program refused to open such a file, and so do we.
+    // A file that no one may write was made so by its owner: it keeps its
+    // content, also when root saves, whom the system lets write anything, and
+    // although QSaveFile could rename over it. On Windows the read-only
+    // attribute clears every write permission.
     const QFileInfo target(file_.fileName());
-    if (target.exists() && (!target.isFile() || !target.isWritable())) return false;
-    return file_.open(QIODevice::WriteOnly);
+    const bool exists = target.exists();
+    if (exists && (!target.isFile() || !target.isWritable() || !(target.permissions() & write_bits))) return false;
+    if (!file_.open(QIODevice::WriteOnly)) return false;
+    // QSaveFile copies the old file's permissions as Qt reports them, where
+    // what this user may write counts as the owner's: root's Save of a file
+    // only its group may write would let the owner write it too.
+    if (exists) file_.setPermissions(target.permissions() & mode_bits);
+    return true;
 }
 
 bool ClearFileWriter::write(std::string_view bytes) {

@@ -83,6 +83,8 @@ Strings names_in(const fs::path& folder) {
     return names;
 }
 
+fs::perms mode_of(const fs::path& file) { return fs::status(file).permissions(); }
+
 // A run that read clear_file as it is now and holds these keys.
 Catalogue holding(const fs::path& clear_file, std::string_view keys, std::string_view data = "") {
     Catalogue state = make_catalogue(data, keys);
@@ -110,6 +112,8 @@ TEST(ClearFileWriter, ReplacesTheFileExactlyOrLeavesWhatStandsThere) {
 
     fs::remove_all(dir / "ClrList.txt");
     write_file(dir / "ClrList.txt", "OLD1\r\nOLD2\r\nOLD3\r\n");
+    using enum fs::perms;
+    fs::permissions(dir / "ClrList.txt", owner_read | owner_write);
     // The temporary file of a Save killed before its rename goes; names merely like it stay.
     const Strings others{"ClrList.txt.1234567", "ClrList.txt.Ab-2Cd", "ClrList.txt.bak", "Kestrow.txt.Ab12Cd"};
     for (const auto& name : others) write_file(dir / name, "not ours");
@@ -125,6 +129,14 @@ TEST(ClearFileWriter, ReplacesTheFileExactlyOrLeavesWhatStandsThere) {
     ASSERT_EQ(versions.size(), 2u);
     EXPECT_EQ(read_file(versions[0]), "11001\r\n12001\r\n");
     EXPECT_EQ(read_file(versions[1]), "OLD1\r\nOLD2\r\nOLD3\r\n");
+    // The file and its old versions can be read by as few as before.
+    for (const auto& file : {dir / "ClrList.txt", versions[0], versions[1]})
+        EXPECT_EQ(mode_of(file), owner_read | owner_write) << file;
+    // Made read-only by its owner, it stays as it is, even for root.
+    fs::permissions(dir / "ClrList.txt", owner_read | group_read | others_read);
+    EXPECT_EQ(save_keys(dir / "ClrList.txt", "11001"), SaveOutcome::CannotOpen);
+    EXPECT_EQ(std::pair(read_file(dir / "ClrList.txt"), mode_of(dir / "ClrList.txt")),
+              std::pair(std::string(), owner_read | group_read | others_read));
 }
 
 TEST(SaveToDisk, TwoWritersOfOneFolderKeepEachOthersChanges) {
@@ -213,6 +225,12 @@ int save_on_small_disk(const fs::path& disk) {
     if (!mount_private_tmpfs(disk, "size=16k")) return 77;
     const auto file = disk / "ClrList.txt";
     write_file(file, "OLD\r\n");
+    // Root's Save of a file that only its group may write leaves the owner without write permission.
+    using enum fs::perms;
+    const auto group_writes = owner_read | group_read | group_write;
+    fs::permissions(file, group_writes);
+    EXPECT_EQ(save_keys(file, "OLD"), SaveOutcome::Saved);
+    EXPECT_EQ(mode_of(file), group_writes);
     std::string keys;
     for (int i = 0; i < 4000; ++i) keys += std::to_string(100000 + i) + "\n";
     // 14 kB wait in the writer's buffer until they are flushed; 32 kB fail while being written.
