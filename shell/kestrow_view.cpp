@@ -287,7 +287,7 @@ bool CKestrowView::OnFileSave() {
     QApplication::restoreOverrideCursor();
     const std::filesystem::path& path = doc_->catalogue().clear_file_path;
     if (saved.outcome != SaveOutcome::Saved) {
-        MsgBox::error(box_parent(this), report_text(save_message(saved.outcome), path));
+        MsgBox::error(box_parent(this), report_text(save_message(saved.outcome), saved.path));
         return false;
     }
     if (saved.history_failed && !historyFailureReported_) {
