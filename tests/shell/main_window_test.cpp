@@ -440,7 +440,8 @@ TEST_F(MainWindow, WidthsAndDialogGeometryAreReadAtStartAndWrittenOnExit) {
     for (const QString& key : profile().allKeys()) stored << key + u'=' + profile().value(key).toString();
     EXPECT_EQ(stored, (QStringList{"CDlgSize/height=200", "CDlgSize/left=-50", "CDlgSize/top=5", "CDlgSize/width=644",
                                    "CWidth/1=100", "CWidth/2=90", "CWidth/3=130", "CWidth/4=250", "CWidth/5=0",
-                                   "CWidth/6=100", "CWidth/7=0", "CWidth/8=999",
+                                   "CWidth/6=100", "CWidth/7=0", "CWidth/8=999", "Settings/HideCleared=0",
+                                   "Settings/SortColumn=-1", "Settings/SortDescending=0",
                                    "Settings/WindowPos=0:1:-1:-1:-1:-1:100:120:800:620"}));
 }
 
