@@ -29,11 +29,13 @@ constexpr QFileDevice::Permissions write_bits =
 void remove_leftover_temporaries(const QString& clear_file) {
     const QFileInfo file(clear_file);
     const QString stem = file.fileName() + u'.';
+    // A name a person would give (".backup", ".before") is all small letters;
+    // the random six nearly never are, so those are left alone.
     const auto temporary = [&](const QString& name) {
-        return name.size() == stem.size() + 6 && name.startsWith(stem) &&
-               std::all_of(name.cbegin() + stem.size(), name.cend(), [](QChar c) {
-                   return c.unicode() < 0x80 && c.isLetterOrNumber();
-               });
+        if (name.size() != stem.size() + 6 || !name.startsWith(stem)) return false;
+        const QStringView tail = QStringView(name).mid(stem.size());
+        return std::all_of(tail.begin(), tail.end(), [](QChar c) { return c.unicode() < 0x80 && c.isLetterOrNumber(); }) &&
+               std::any_of(tail.begin(), tail.end(), [](QChar c) { return !c.isLower(); });
     };
     for (QDirIterator it(file.path(), QDir::Files | QDir::Hidden | QDir::NoSymLinks); it.hasNext();) {
         const QString path = it.next();
