@@ -116,7 +116,7 @@ TEST(ClearFileWriter, ReplacesTheFileExactlyOrLeavesWhatStandsThere) {
     using enum fs::perms;
     fs::permissions(dir / "ClrList.txt", owner_read | owner_write);
     // The temporary file of a Save killed before its rename goes; names merely like it stay.
-    const Strings others{"ClrList.txt.1234567", "ClrList.txt.Ab-2Cd", "ClrList.txt.bak", "ClrList.txt.backup", "Kestrow.txt.Ab12Cd"};
+    const Strings others{"ClrList.txt.1234567", "ClrList.txt.Ab-2Cd", "ClrList.txt.backup", "ClrList.txt.bak", "Kestrow.txt.Ab12Cd"};
     for (const auto& name : others) write_file(dir / name, "not ours");
     write_file(dir / "ClrList.txt.Ab12Cd", "11001\r\n");
     EXPECT_EQ(save_keys(dir / "ClrList.txt", "12001\n11001"), SaveOutcome::Saved);
