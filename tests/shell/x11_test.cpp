@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QScreen>
 #include <QStatusBar>
@@ -90,6 +91,35 @@ TEST_F(UnderX11, TheRestoreDialogIsWorkedByKeyboard) {
     choose(QStringLiteral("クリア済み"));
     EXPECT_EQ(names(), QStringList{QStringLiteral("港の見張り番")});
     EXPECT_TRUE(view()->document()->hasUnsavedChanges());
+}
+
+// A tick by keyboard in the real dialog, undone and redone with the keys, and
+// the list sorted by a click on a header, as a player works the window.
+TEST_F(UnderX11, TicksAreUndoneByKeyAndAHeaderClickSorts) {
+    start();
+    choose(QStringLiteral("ハーヴェル港"));
+    selectRow(1);
+    const auto unticked = icon(1);
+    const auto ran = when_modal([&](QDialog& d) {
+        ASSERT_TRUE(activate(&d));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    QTest::keyClick(questList(), Qt::Key_Return);
+    settle();
+    ASSERT_TRUE(*ran);
+    EXPECT_NE(icon(1), unticked);
+    QTest::keyClick(questList(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(icon(1), unticked);
+    QTest::keyClick(questList(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_NE(icon(1), unticked);
+
+    const QStringList fileOrder = names();
+    QHeaderView* header = questList()->header();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionPosition(0) + 20, 5));
+    settle();
+    EXPECT_NE(names(), fileOrder);
+    EXPECT_EQ(header->sortIndicatorSection(), 0);
 }
 
 }  // namespace
