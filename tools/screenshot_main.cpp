@@ -4,11 +4,16 @@
 // detail dialog opened on a quest whose details run over two lines.
 // scripts/screenshot.sh runs it under Xvfb.
 //
-//   kestrow_screenshot DATA_DIR PROFILE_DIR MAIN.png QUEST.png
+// Last, the Edit menu after a tick, its undo entry naming the step, sorted
+// by the reward column.
+//
+//   kestrow_screenshot DATA_DIR PROFILE_DIR MAIN.png QUEST.png MENU.png
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
 #include <QTest>
@@ -26,8 +31,8 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 5) {
-        std::fputs("usage: kestrow_screenshot DATA_DIR PROFILE_DIR MAIN.png QUEST.png\n", stderr);
+    if (argc != 6) {
+        std::fputs("usage: kestrow_screenshot DATA_DIR PROFILE_DIR MAIN.png QUEST.png MENU.png\n", stderr);
         return 2;
     }
     kestrow::install_font_substitutes();
@@ -77,5 +82,18 @@ int main(int argc, char** argv) {
         dialog->reject();
     });
     kestrow.view()->OnChange();
-    return dialogSaved ? 0 : 1;
+    if (!dialogSaved) return 1;
+
+    // A tick, so that the undo entry names it, and the rows sorted by their reward.
+    list->setCurrentIndex(list->model()->index(1, 0));
+    kestrow.view()->LoadCurrentQuest();
+    kestrow.view()->UpdateClearState(1);
+    kestrow.view()->OnColumnClick(1);
+    auto* edit = frame->findChild<QMenu*>(QStringLiteral("menuEdit"));
+    QMenuBar* bar = frame->menuBar();
+    bar->setActiveAction(edit->menuAction());
+    QTest::qWait(300);
+    const QPixmap menu = frame->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+    edit->hide();
+    return menu.save(QString::fromLocal8Bit(argv[5])) ? 0 : 1;
 }
