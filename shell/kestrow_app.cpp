@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QStatusBar>
 
 #include "about_dlg.h"
 #include "kestrow_doc.h"
@@ -33,7 +34,8 @@ bool CKestrowApp::InitInstance(int nCmdShow) {
                         frame->action(res::ID_CHANGE), frame->action(res::ID_EDIT_FIND),
                         frame->action(res::ID_EDIT_UNDO), frame->action(res::ID_EDIT_REDO),
                         frame->action(res::ID_VIEW_HIDE_CLEARED), frame->action(res::ID_EDIT_COPY_SHOWN),
-                        frame->action(res::ID_FILE_RESTORE), frame->progressPane(), frame->overallPane()});
+                        frame->action(res::ID_FILE_RESTORE), frame->action(res::ID_VIEW_RELOAD), frame->statusBar(),
+                        frame->progressPane(), frame->overallPane()});
     connect(frame->action(res::ID_APP_ABOUT), &QAction::triggered, this, &CKestrowApp::OnAppAbout);
     on_session_end(frame, {[this] { return doc_->hasUnsavedChanges(); },
                            [frame] { return frame->OnQueryEndSession(); }});

@@ -1,20 +1,59 @@
 #include "kestrow_doc.h"
 
+#include <QFileInfo>
+
 #include "desktop/message_box.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 #include "resources.h"
 
 using namespace kestrow;
 
-CKestrowDoc::CKestrowDoc(QObject* parent) : QObject(parent) {}
+CKestrowDoc::CKestrowDoc(QObject* parent) : QObject(parent) {
+    connect(&watcher_, &QFileSystemWatcher::fileChanged, this, &CKestrowDoc::checkCatalogue);
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &CKestrowDoc::checkCatalogue);
+}
 
 bool CKestrowDoc::OnNewDocument() { return true; }
 
 LoadReport CKestrowDoc::load(const std::filesystem::path& dir) {
     LoadReport report = core_.load(dir);
+    watchCatalogue();
     emit loaded();
     announceUnsaved();
     return report;
+}
+
+LoadReport CKestrowDoc::reload() {
+    LoadReport report = core_.reload();
+    watchCatalogue();
+    emit loaded();
+    announceUnsaved();
+    return report;
+}
+
+void CKestrowDoc::watchCatalogue() {
+    catalogueFile_ = to_qstring(core_.folder() / data_file_name);
+    const QFileInfo file(catalogueFile_);
+    catalogueTime_ = file.lastModified();
+    catalogueSize_ = file.exists() ? file.size() : -1;
+    catalogueChanged_ = false;
+    if (!watcher_.files().isEmpty()) watcher_.removePaths(watcher_.files());
+    if (!watcher_.directories().isEmpty()) watcher_.removePaths(watcher_.directories());
+    if (file.exists()) watcher_.addPath(catalogueFile_);
+    watcher_.addPath(file.absolutePath());
+}
+
+void CKestrowDoc::checkCatalogue() {
+    // A file replaced by a rename is a new file: watch that one from now on.
+    if (QFileInfo::exists(catalogueFile_) && !watcher_.files().contains(catalogueFile_)) watcher_.addPath(catalogueFile_);
+    const QFileInfo file(catalogueFile_);
+    const bool same = file.exists() ? file.size() == catalogueSize_ && file.lastModified() == catalogueTime_
+                                    : catalogueSize_ < 0;
+    // Saves of ClrList.txt change the folder too; once told, the player is not told again.
+    if (same || catalogueChanged_) return;
+    catalogueChanged_ = true;
+    emit catalogueChangedOnDisk();
 }
 
 void CKestrowDoc::selectEntry(int index) {

@@ -4,6 +4,8 @@
 // and announces each one; the models and the view follow those signals.
 // Whether there are unsaved changes is derived from the catalogue, never set.
 
+#include <QDateTime>
+#include <QFileSystemWatcher>
 #include <QObject>
 #include <filesystem>
 #include <functional>
@@ -23,6 +25,8 @@ public:
     const kestrow::Catalogue& catalogue() const { return core_.catalogue(); }
 
     kestrow::LoadReport load(const std::filesystem::path& dir);
+    // Kestrow.txt read again, the unsaved ticks, the category and the search kept.
+    kestrow::LoadReport reload();
 
     // The list shown: a chooser entry, or a search (the index of the search
     // entry, -1 without one).
@@ -63,14 +67,24 @@ signals:
     void clearStatesAboutToChange();
     void clearStatesChanged();
     void unsavedChangesChanged(bool unsaved);
+    // Kestrow.txt on disk is no longer the one loaded (replaced, changed, gone).
+    void catalogueChangedOnDisk();
 
 private:
     // Runs change between the two announcements of a change of clear states.
     template <class Change>
     auto changeClearStates(Change change);
     void announceUnsaved();
+    // Watches Kestrow.txt, and its folder for a file put in its place.
+    void watchCatalogue();
+    void checkCatalogue();
 
     kestrow::DocumentCore core_;
     bool unsavedAnnounced_ = false;
     std::function<bool()> saveCommand_;
+    QFileSystemWatcher watcher_;
+    QString catalogueFile_;
+    QDateTime catalogueTime_;
+    qint64 catalogueSize_ = -1;
+    bool catalogueChanged_ = false;
 };

@@ -13,6 +13,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTreeView>
 #include <algorithm>
@@ -139,6 +140,10 @@ void CKestrowView::bindCommands(const ViewCommands& commands) {
     connect(commands_.change, &QAction::triggered, this, &CKestrowView::OnChange);
     connect(commands_.find, &QAction::triggered, this, &CKestrowView::OnEditFind);
     connect(commands_.undo, &QAction::triggered, this, &CKestrowView::OnEditUndo);
+    if (commands_.reload) connect(commands_.reload, &QAction::triggered, this, &CKestrowView::OnViewReload);
+    if (commands_.status)
+        connect(doc_, &CKestrowDoc::catalogueChangedOnDisk, commands_.status,
+                [this] { commands_.status->showMessage(utf8(res::catalogue_changed_text)); });
     if (commands_.copyShown) connect(commands_.copyShown, &QAction::triggered, this, &CKestrowView::OnEditCopyShown);
     connect(commands_.redo, &QAction::triggered, this, &CKestrowView::OnEditRedo);
     if (commands_.hideCleared) {
@@ -450,6 +455,12 @@ bool CKestrowView::UpdateClearState(int new_state) {
     // The quest shown now carries the tick just applied.
     quest_.cleared = new_state != 0 ? 1 : 0;
     return changed;
+}
+
+void CKestrowView::OnViewReload() {
+    showNotices(doc_->reload());
+    categoryChooser_->setCurrentIndex(doc_->catalogue().selected_entry);
+    if (commands_.status) commands_.status->clearMessage();
 }
 
 void CKestrowView::OnEditUndo() { showStep(doc_->undo()); }

@@ -18,6 +18,7 @@ class QAction;
 class QComboBox;
 class QKeyEvent;
 class QLabel;
+class QStatusBar;
 class QTreeView;
 class CKestrowDoc;
 
@@ -39,6 +40,8 @@ struct ViewCommands {
     QAction* hideCleared = nullptr;
     QAction* copyShown = nullptr;
     QAction* restore = nullptr;
+    QAction* reload = nullptr;
+    QStatusBar* status = nullptr;
     QLabel* progress = nullptr;
     QLabel* overall = nullptr;
 };
@@ -76,6 +79,8 @@ public:
     void OnEditCopyShown();
     void OnChange();
     void OnEditFind();
+    // Kestrow.txt read again, keeping the unsaved ticks and the category.
+    void OnViewReload();
     void OnEditUndo();
     void OnEditRedo();
     void OnDblclkQuestList();

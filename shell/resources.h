@@ -20,6 +20,7 @@ enum Command : int {
     ID_FILE_RESTORE = 32772,
     ID_VIEW_HIDE_CLEARED = 32773,
     ID_EDIT_COPY_SHOWN = 32774,
+    ID_VIEW_RELOAD = 32775,
     ID_FILE_SAVE = 57603,
     ID_EDIT_COPY = 57634,
     ID_EDIT_FIND = 57636,
@@ -89,6 +90,9 @@ inline constexpr std::string_view restore_step_text = "以前の状態に戻す"
 // The close confirmation.
 inline constexpr std::string_view close_prompt =
     "保存されていない変更があります。\n\nこのまま終了してよろしいですか？ （’◇’）ゞ";
+
+// Told when Kestrow.txt changed on disk while the window shows it.
+inline constexpr std::string_view catalogue_changed_text = "Kestrow.txt が更新されました。F5 で読み直せます。";
 
 inline constexpr std::string_view save_and_close_text = "保存して終了(&S)";
 

@@ -11,9 +11,33 @@
 namespace kestrow {
 
 LoadReport DocumentCore::load(const std::filesystem::path& dir) {
+    dir_ = dir;
     LoadReport report = load_catalogue(state_, dir, cp932_converter());
     steps_.clear();
     fill_category_chooser(state_);
+    return report;
+}
+
+LoadReport DocumentCore::reload() {
+    const OwnChanges own = own_changes(state_);
+    const int code = selected_code(state_);
+    const ListState list = state_;
+    LoadReport report = load(dir_);
+    apply_own_changes(state_, own);
+    state_.hide_cleared = list.hide_cleared;
+    state_.sort_column = list.sort_column;
+    state_.sort_descending = list.sort_descending;
+    if (list.selected_entry < 0) {
+        state_.search_text = list.search_text;
+        select_entry(state_, -1);
+    } else if (code == category::search && !list.search_text.empty()) {
+        search_quests(state_, list.search_text);
+    } else {
+        state_.search_text = list.search_text;
+        const auto& chooser = state_.chooser;
+        const auto entry = std::find_if(chooser.begin(), chooser.end(), [&](const ChooserEntry& e) { return e.code == code; });
+        select_entry(state_, entry == chooser.end() ? -1 : static_cast<int>(entry - chooser.begin()));
+    }
     return report;
 }
 

@@ -5,7 +5,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QSignalSpy>
+#include <QStatusBar>
 #include <QTest>
+
+#include <cstdio>
 
 #include "shell_fixture.h"
 
@@ -82,6 +86,28 @@ TEST_F(Save, ATickUndoneOrSavedByAnotherProgramLeavesNothingUnsaved) {
     closeWindow();  // without a question
     EXPECT_TRUE(shown_.empty());
     EXPECT_EQ(frame(), nullptr);
+}
+
+// A new Kestrow.txt replaced on disk is noticed; F5 reads it, keeping the
+// unsaved tick (by its Code, though its line moved) and the category.
+TEST_F(Save, ACatalogueReplacedOnDiskIsOfferedAndReadAgainKeepingUnsavedTicks) {
+    start();
+    choose(QStringLiteral("ハーヴェル港"));
+    setCleared(1, true);  // 11002
+    const QStringList before = names();
+    QSignalSpy changed(view()->document(), &CKestrowDoc::catalogueChangedOnDisk);
+    // A line in front moves every quest line; written aside and renamed over, as copies arrive.
+    write_file(dataPath("Kestrow.new"), "11000,New,,,,,0\r\n" +
+                                            read_file(dataPath("Kestrow.txt")));
+    ASSERT_TRUE(std::rename(dataPath("Kestrow.new").toLocal8Bit(), dataPath("Kestrow.txt").toLocal8Bit()) == 0);
+    ASSERT_TRUE(changed.wait(5000));
+    EXPECT_FALSE(frame()->statusBar()->currentMessage().isEmpty());
+    QTest::keyClick(questList(), Qt::Key_F5);
+    settle();
+    EXPECT_EQ(chooser()->currentText(), QStringLiteral("ハーヴェル港"));
+    EXPECT_EQ(names().size(), before.size() + 1);
+    EXPECT_EQ(icon(2), icon(1));  // 11002, now in row 2, still ticked as 11001 is
+    EXPECT_TRUE(action("actionFileSave")->isEnabled());
 }
 
 }  // namespace

@@ -21,6 +21,13 @@ public:
     // the category chooser's entries; nothing is chosen.
     LoadReport load(const std::filesystem::path& dir);
 
+    // Reads the folder's files again (a new Kestrow.txt arrived), keeping
+    // this run's unsaved ticks (by Code, since lines may have moved), the
+    // chosen category, the search and how the rows are arranged. The steps
+    // to undo go: they name line positions of the catalogue before.
+    LoadReport reload();
+    const std::filesystem::path& folder() const { return dir_; }
+
     const Catalogue& catalogue() const { return state_; }
 
     // The list: the rows of a chooser entry (-1 for none), of a category
@@ -71,6 +78,7 @@ private:
 
     Catalogue state_;
     ClearSteps steps_;
+    std::filesystem::path dir_;
 };
 
 }  // namespace kestrow
