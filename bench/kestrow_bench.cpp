@@ -173,6 +173,23 @@ bool same_categories(kestrow::Catalogue& ours, lit::State& ref, std::size_t max_
     return same_rows(ours, ref, max_rows, "search");
 }
 
+// The words of the loose searches, and the exact searches that must find the
+// same lines: the catalogue has those words in the shown fields only, and
+// ゼリー in full-width katakana only.
+const std::string loose_kana_word = "\xBE\xDE\xD8\xB0";          // ｾﾞﾘｰ
+const std::string exact_kana_word = "\x83\x5B\x83\x8A\x81\x5B";  // ゼリー
+
+bool same_loose_search(kestrow::Catalogue& ours) {
+    for (const auto& [loose, exact] : {std::pair<std::string, std::string>(kb::search_word(), kb::search_word()),
+                                       std::pair(loose_kana_word, exact_kana_word)}) {
+        kestrow::search_quests(ours, exact);
+        const std::vector<kestrow::Row> exact_rows = ours.rows;
+        kestrow::search_quests(ours, loose, true);
+        if (ours.rows != exact_rows || exact_rows.empty()) return fail("loose search for " + loose);
+    }
+    return true;
+}
+
 bool same_save(kestrow::Catalogue& ours, lit::State& ref) {
     std::string ref_bytes = lit::save(ref);
     kestrow::rebuild_clear_keys(ours);
@@ -212,6 +229,7 @@ bool verify(Fixture& f) {
     kestrow::Catalogue big = f.ours;
     lit::State big_ref = f.reference;
     if (!same_categories(big, big_ref, 50)) return false;
+    if (!same_loose_search(big)) return false;
     return same_save(big, big_ref);
 }
 
@@ -353,6 +371,16 @@ void reference_rows(State& st, int code) {
     st.counters["rows"] = static_cast<double>(r.rows.size());
 }
 
+// A loose search, as the search dialog runs it with its box ticked.
+void ours_loose_search(State& st, const std::string& word) {
+    kestrow::Catalogue& c = fixture->ours;
+    for (auto _ : st) {
+        kestrow::search_quests(c, word, true);
+        benchmark::DoNotOptimize(compute_visible_cells(c, 0));
+    }
+    st.counters["rows"] = static_cast<double>(c.rows.size());
+}
+
 // Ticking and unticking a quest in the middle of the largest area, shown in
 // its area category, as the detail dialog's OK does; the list is then
 // redrawn around the selected row.
@@ -433,12 +461,15 @@ void reference_save(State& st) {
 
 // The figures of every chooser entry, with the broad search text set, so
 // that the search entry's figure searches every line.
-void ours_progress(State& st) {
+void ours_progress(State& st, bool loose) {
     kestrow::Catalogue& c = fixture->ours;
     const std::string before = c.search_text;
+    const bool was_loose = c.search_loose;
     c.search_text = kb::search_word();
+    c.search_loose = loose;
     for (auto _ : st) benchmark::DoNotOptimize(kestrow::chooser_progress(c));
     c.search_text = before;
+    c.search_loose = was_loose;
 }
 
 void ours_copy(State& st) {
@@ -619,6 +650,10 @@ int main(int argc, char** argv) {
         add_pair("Filter + rows: " + name, key, [code](State& st) { ours_rows(st, code); },
              [code](State& st) { reference_rows(st, code); }, 20, 0);
     }
+    add("ours/search/loose", [](State& st) { ours_loose_search(st, std::string(kb::search_word())); });
+    figures.push_back({"Loose search", "ours/search/loose", "", 30, 0});
+    add("ours/search/loose-kana", [](State& st) { ours_loose_search(st, loose_kana_word); });
+    figures.push_back({"Loose search, half-width kana", "ours/search/loose-kana", "", 30, 0});
     add_pair("Clear-state update (area category)", "update", ours_update, reference_update, 10, 0);
     add_pair("Save, in memory (string sink)", "save/memory", ours_save_string, reference_save, 100, 0);
     add("ours/save/ofstream", ours_save_ofstream);
@@ -629,8 +664,10 @@ int main(int argc, char** argv) {
     figures.push_back({"Save to disk (read again, merge check, history, QSaveFile)", "ours/save/disk",
                        "reference/save/memory", 100, 0});
     add_pair("Copy (92000 list)", "copy", ours_copy, reference_copy, 0, 0);
-    add("ours/progress", ours_progress);
+    add("ours/progress", [](State& st) { ours_progress(st, false); });
     figures.push_back({"Progress figures (every chooser entry, search set)", "ours/progress", "", 10, 0});
+    add("ours/progress/loose", [](State& st) { ours_progress(st, true); });
+    figures.push_back({"Progress figures (every chooser entry, loose search set)", "ours/progress/loose", "", 10, 0});
 
     MedianCollector reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -25,6 +25,10 @@ int selected_code(const Catalogue& state);
 // Indices of the quest lines that category code selects, in file order.
 std::vector<std::uint32_t> filter_lines(const Catalogue& state, int code);
 
+// Indices of the quest lines that a non-empty search text finds (see
+// quest_search.h), in file order: what the search category shows.
+std::vector<std::uint32_t> search_lines(const Catalogue& state, std::string_view text, bool loose);
+
 // The rules of the categories, line by line; filter_lines and the progress
 // figures both use them.
 // The first two characters of a code's decimal text, which an area's quest

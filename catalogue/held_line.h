@@ -30,6 +30,11 @@ private:
     bool as_stored_ = false;
 };
 
+// What a row shows of a quest, as stored: the Name, Reward, Location,
+// Condition and Details fields (2 to 6) with the commas between them, as many
+// as the line has; never the Repeatable field nor the clear flag.
+std::string_view shown_fields(std::string_view held_line);
+
 // The flag byte that loading appended, always the last byte. A tick rewrites
 // it; the cleared and not-cleared categories and Save read it.
 char held_flag(std::string_view held_line);

@@ -23,7 +23,7 @@ namespace kestrow::cli {
 namespace {
 
 constexpr std::string_view usage_text =
-    "Usage: kestrow-cli [--dir DIR] [--cp932] COMMAND [ARGUMENT]\n"
+    "Usage: kestrow-cli [--dir DIR] [--cp932] COMMAND [--loose] [ARGUMENT]\n"
     "\n"
     "Reads Kestrow.txt and ClrList.txt from DIR. Without --dir: the folder of this\n"
     "program if it holds Kestrow.txt, or if it may be written and is not where the\n"
@@ -34,6 +34,9 @@ constexpr std::string_view usage_text =
     "  stats           each entry's progress: code, text, quests cleared, quests shown\n"
     "  list CODE       the rows of category CODE: icon index, a tab, the seven columns\n"
     "  search TEXT     search for TEXT, then the rows as 'list' prints them\n"
+    "  search --loose TEXT\n"
+    "                  the same, kana, full and half width and case alike, in what\n"
+    "                  a row shows and at the start of the Code\n"
     "  copy CODE       the text that Copy puts on the clipboard for category CODE\n"
     "  tick CODE       mark every quest with Code CODE cleared, then save ClrList.txt\n"
     "  untick CODE     mark every quest with Code CODE not cleared, then save\n"
@@ -160,6 +163,8 @@ std::variant<Request, UsageError> parse_arguments(const QStringList& args) {
         }
         if (a == "--cp932") {
             request.cp932 = true;
+        } else if (a == "--loose") {
+            request.loose = true;
         } else if (a == "--dir") {
             if (++i >= args.size()) return UsageError{"--dir needs a folder"};
             request.dir = to_path(args[i]);
@@ -179,6 +184,7 @@ std::variant<Request, UsageError> parse_arguments(const QStringList& args) {
     if (needs_argument && words.size() != 2) return UsageError{"this command takes exactly one argument"};
     if (!needs_argument && words.size() != 1) return UsageError{"this command takes no argument"};
     if (needs_argument) request.argument = words[1];
+    if (request.loose && request.command != Command::Search) return UsageError{"--loose is for search only"};
     return request;
 }
 
@@ -225,10 +231,10 @@ int list(Loaded& in, const QString& code, Output& out) {
     return out.finish(in.status);
 }
 
-int search(Loaded& in, const QString& text, Output& out) {
+int search(Loaded& in, const QString& text, Output& out, bool loose) {
     // A text with no code page 932 form can be in no line: it finds nothing.
     if (const auto bytes = to_cp932(text)) {
-        in.doc.search(*bytes);
+        in.doc.search(*bytes, loose);
         print_rows(in.doc.catalogue(), out);
     }
     return out.finish(in.status);
@@ -291,7 +297,7 @@ int run(const QStringList& args, Sink& out_sink, Sink& err) {
         case Command::Categories: return categories(in, out);
         case Command::Stats: return stats(in, out);
         case Command::List: return list(in, request.argument, out);
-        case Command::Search: return search(in, request.argument, out);
+        case Command::Search: return search(in, request.argument, out, request.loose);
         case Command::Copy: return copy(in, request.argument, out);
         case Command::Tick: return tick(in, request.argument, out);
         case Command::Untick: return untick(in, request.argument, out);

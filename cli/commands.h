@@ -67,6 +67,7 @@ struct Request {
     QString argument;
     std::optional<std::filesystem::path> dir;  // none: the default data folder
     bool cp932 = false;
+    bool loose = false;  // search: kana, width and case folded, only what a row shows
 };
 
 struct UsageError {
@@ -90,7 +91,7 @@ int save(DocumentCore& doc, Sink& err);
 int categories(const Loaded& in, Output& out);
 int stats(const Loaded& in, Output& out);
 int list(Loaded& in, const QString& code, Output& out);
-int search(Loaded& in, const QString& text, Output& out);
+int search(Loaded& in, const QString& text, Output& out, bool loose = false);
 int copy(Loaded& in, const QString& code, Output& out);
 int tick(Loaded& in, const QString& quest_code, Output& out);
 int untick(Loaded& in, const QString& quest_code, Output& out);

@@ -61,8 +61,8 @@ void CKestrowDoc::selectEntry(int index) {
     emit listChanged();
 }
 
-int CKestrowDoc::search(std::string_view text) {
-    const int entry = core_.search(text);
+int CKestrowDoc::search(std::string_view text, bool loose) {
+    const int entry = core_.search(text, loose);
     if (entry < 0) return entry;
     emit entryRelabelled(entry);
     emit listChanged();

@@ -29,9 +29,9 @@ public:
     kestrow::LoadReport reload();
 
     // The list shown: a chooser entry, or a search (the index of the search
-    // entry, -1 without one).
+    // entry, -1 without one, search_found_nothing when nothing changed).
     void selectEntry(int index);
-    int search(std::string_view text);
+    int search(std::string_view text, bool loose = false);
     void arrange(bool hide_cleared, int sort_column, bool descending);
 
     // Changes of clear states; each is announced with clearStatesChanged.

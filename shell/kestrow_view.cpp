@@ -513,12 +513,14 @@ void CKestrowView::OnEditFind() {
     dlg.setText(from_cp932(doc_->catalogue().search_text));
     if (dlg.DoModal() != QDialog::Accepted || dlg.text().isEmpty()) return;
     // A character that code page 932 cannot spell is in no line of the
-    // catalogue: such a text finds nothing, and nothing changes.
+    // catalogue: such a text finds nothing.
     const std::optional<std::string> text = to_cp932(dlg.text());
-    if (!text) return;
     // Without a search entry the text is only kept for the next Find.
-    const int entry = doc_->search(*text);
+    const int entry = text ? doc_->search(*text, dlg.loose()) : search_found_nothing;
     if (entry >= 0) categoryChooser_->setCurrentIndex(entry);
+    // Finding nothing leaves the list as it was, and says so until the next search.
+    const QString said = entry == search_found_nothing ? utf8(res::find_nothing_text).arg(dlg.text()) : QString();
+    if (auto* frame = qobject_cast<QMainWindow*>(window())) frame->statusBar()->showMessage(said);
 }
 
 void CKestrowView::OnFileRestore() {

@@ -153,12 +153,15 @@ inline constexpr std::string_view quest_repeat_mark_text = "Static";  // replace
 inline constexpr std::string_view quest_next_text = "次へ (&N)";     // with a space
 inline constexpr std::string_view quest_previous_text = "前へ(&P)";  // without
 
-// The search dialog.
+// The search dialog, and the status-bar text of a search that found nothing.
 inline constexpr std::string_view find_caption = "検索文字列";
-inline constexpr DlgRect find_size{0, 0, 126, 53};
-inline constexpr DlgRect find_ok{7, 32, 50, 14};
-inline constexpr DlgRect find_cancel{69, 32, 50, 14};
-inline constexpr DlgRect find_edit{7, 7, 112, 14};
+inline constexpr DlgRect find_size{0, 0, 200, 60};
+inline constexpr DlgRect find_ok{7, 39, 50, 14};
+inline constexpr DlgRect find_cancel{69, 39, 50, 14};
+inline constexpr DlgRect find_edit{7, 7, 186, 14};
+inline constexpr DlgRect find_loose{7, 25, 186, 10};
+inline constexpr std::string_view find_loose_text = "かな・全角半角・大文字小文字を区別しない(&L)";
+inline constexpr std::string_view find_nothing_text = "「%1」は見つかりませんでした。";
 
 // The restore dialog: the versions kept of the clear list above, what the
 // chosen one would change below. Its caption is restore_step_text.

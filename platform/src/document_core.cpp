@@ -54,7 +54,7 @@ void DocumentCore::showCategory(int code) {
     build_rows(state_, filter_lines(state_, code));
 }
 
-int DocumentCore::search(std::string_view text) { return search_quests(state_, text); }
+int DocumentCore::search(std::string_view text, bool loose) { return search_quests(state_, text, loose); }
 
 void DocumentCore::arrange(bool hide_cleared, int sort_column, bool descending) {
     state_.hide_cleared = hide_cleared;

@@ -81,6 +81,11 @@ TEST_F(Cli, ReadingCommandsPrintTheCategoriesRowsAndCopyText) {
     EXPECT_EQ(lines({"search", "見張り番"}), QStringList{rows[0]});
     EXPECT_EQ(run({"search", "😀"}), 0);  // no code page 932 form: nothing found
     EXPECT_EQ(out.bytes, "");
+    // Loose: half-width and hiragana find the katakana; the Code from its start.
+    EXPECT_EQ(lines({"search", "ｾﾞﾘｰ"}), QStringList{});
+    EXPECT_EQ(lines({"search", "--loose", "ｾﾞﾘｰ"}), lines({"search", "ゼリー職人"}));
+    EXPECT_EQ(lines({"--loose", "search", "ぜりー"}).size(), 1);
+    EXPECT_EQ(lines({"search", "--loose", "１１０"}), rows);
     EXPECT_EQ(run({"copy", "31000"}), 0);
     EXPECT_TRUE(out.text().startsWith(u"31001\t")) << out.bytes;
     EXPECT_TRUE(out.text().contains(QStringLiteral("<BR>")));    // the held line as stored
@@ -104,7 +109,8 @@ TEST_F(Cli, TickAndUntickSaveKeepingTheHistoryAndRestoreBringsAVersionBack) {
 
 TEST_F(Cli, UsageErrorsExitWithTwoFileProblemsWithOne) {
     const QList<QStringList> wrong = {{}, {"frobnicate"}, {"list", "x"}, {"list"}, {"categories", "more"},
-                                      {"--verbose", "categories"}, {"--dir"}, {"restore", "3"}, {"tick", "NOPE"}};
+                                      {"--verbose", "categories"}, {"--dir"}, {"restore", "3"},
+                                      {"list", "--loose", "11000"}, {"tick", "NOPE"}};
     for (const QStringList& args : wrong) EXPECT_EQ(run(args), 2) << args.join(u' ').toStdString();
     EXPECT_TRUE(err.text().startsWith(QStringLiteral("kestrow-cli: no quest carries that Code\n\nUsage:")));
     // After the command an unknown option is its argument; the options still count.

@@ -31,11 +31,12 @@ public:
     const Catalogue& catalogue() const { return state_; }
 
     // The list: the rows of a chooser entry (-1 for none), of a category
-    // code (its entry when it has one), or of a search (see search_quests).
+    // code (its entry when it has one), or of a search, exact or loose (see
+    // search_quests: a search that finds nothing changes nothing).
     // Every change of a clear state shows the chosen list again.
     void selectEntry(int index);
     void showCategory(int code);
-    int search(std::string_view text);
+    int search(std::string_view text, bool loose = false);
     // Cleared quests hidden or not, and the column the rows are sorted by
     // (-1: file order), for every list from now on.
     void arrange(bool hide_cleared, int sort_column, bool descending);

@@ -40,6 +40,9 @@ inline constexpr int not_stored = -1;
 // The range holds the width and the height of its restored rectangle.
 inline constexpr Setting window_placement{"Settings", "WindowPos", Kind::Text, 0, Bound::Form, Bound::Screen};
 
+// The search dialog's loose search: on when non-zero.
+inline constexpr Setting loose_search{"Settings", "LooseSearch", Kind::Number, 0, Bound::Zero};
+
 // The quest list's columns, left to right. Qt has no use for negative widths
 // (Windows read some as "fit the contents"): they give a column of no width.
 inline constexpr std::array<Setting, 7> column_widths{{
