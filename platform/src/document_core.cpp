@@ -29,11 +29,13 @@ LoadReport DocumentCore::reload() {
     state_.sort_descending = list.sort_descending;
     if (list.selected_entry < 0) {
         state_.search_text = list.search_text;
+        state_.search_loose = list.search_loose;
         select_entry(state_, -1);
     } else if (code == category::search && !list.search_text.empty()) {
-        search_quests(state_, list.search_text);
+        search_quests(state_, list.search_text, list.search_loose);
     } else {
         state_.search_text = list.search_text;
+        state_.search_loose = list.search_loose;
         const auto& chooser = state_.chooser;
         const auto entry = std::find_if(chooser.begin(), chooser.end(), [&](const ChooserEntry& e) { return e.code == code; });
         select_entry(state_, entry == chooser.end() ? -1 : static_cast<int>(entry - chooser.begin()));
