@@ -10,8 +10,10 @@
 
 namespace kestrow {
 
-LoadReport DocumentCore::load(const std::filesystem::path& dir) {
-    LoadReport report = load_catalogue(state_, dir, cp932_converter());
+LoadReport DocumentCore::load(const std::filesystem::path& dir) { return load(dir, dir / clear_file_name); }
+
+LoadReport DocumentCore::load(const std::filesystem::path& dir, const std::filesystem::path& clear_file) {
+    LoadReport report = load_catalogue(state_, dir, clear_file, cp932_converter());
     steps_.clear();
     fill_category_chooser(state_);
     return report;
