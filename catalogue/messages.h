@@ -13,6 +13,7 @@ enum class Message {
     SaveRefusedUnreadClearFile,
     SaveCannotOpen,
     SaveCannotWrite,
+    SaveLocked,
     DataFileCharsReplaced,
     ClearFileCharsReplaced,
     HistoryNotKept,
@@ -28,6 +29,8 @@ constexpr std::string_view message_text(Message m) {
             return "クリア済みリストを読み込めなかったため、上書き保存しません。\n\n";
         case Message::SaveCannotOpen: return "保存用ファイルを開けません。\n\n";
         case Message::SaveCannotWrite: return "保存用ファイルに書き込めません。\n\n";
+        case Message::SaveLocked:
+            return "クリア済みリストがほかのプログラムで保存中のため、保存できません。\n\n";
         case Message::DataFileCharsReplaced:
             return "データファイルにShift_JISで表せない文字があったため、〓に置き換えました。\n\n";
         case Message::ClearFileCharsReplaced:

@@ -12,6 +12,7 @@ Message save_message(SaveOutcome outcome) {
     switch (outcome) {
         case SaveOutcome::RefusedUnreadClearFile: return Message::SaveRefusedUnreadClearFile;
         case SaveOutcome::CannotOpen: return Message::SaveCannotOpen;
+        case SaveOutcome::Locked: return Message::SaveLocked;
         default: return Message::SaveCannotWrite;
     }
 }

@@ -20,7 +20,9 @@ public:
     virtual bool commit() = 0;  // make the new content the file's
 };
 
-enum class SaveOutcome { Saved, RefusedUnreadClearFile, CannotOpen, CannotWrite };
+// Locked: another program's Save held the clear file's lock all the while
+// this one waited; nothing was read or written.
+enum class SaveOutcome { Saved, RefusedUnreadClearFile, CannotOpen, CannotWrite, Locked };
 
 // The message that reports a failed save; Saved has none.
 Message save_message(SaveOutcome outcome);

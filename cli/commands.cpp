@@ -224,7 +224,7 @@ int save(DocumentCore& doc, Sink& err) {
     const std::filesystem::path& path = doc.catalogue().clear_file_path;
     if (saved.history_failed) report(err, Message::HistoryNotKept, history_folder(path));
     if (saved.outcome == SaveOutcome::Saved) return exit_ok;
-    report(err, save_message(saved.outcome), path);
+    report(err, save_message(saved.outcome), saved.path);
     return exit_file_error;
 }
 

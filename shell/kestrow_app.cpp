@@ -39,8 +39,9 @@ bool CKestrowApp::InitInstance(int nCmdShow) {
                            [frame] { return frame->OnQueryEndSession(); }});
 
     if (!doc_->OnNewDocument()) return false;
-    frame->fitToForm(view->sizeHint());
     view->OnInitialUpdate();
+    // A stored placement, applied next, wins over this.
+    frame->fitToView(view->firstStartSize());
     frame->ActivateFrame(nCmdShow);
     return true;
 }

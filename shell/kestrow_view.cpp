@@ -11,7 +11,9 @@
 #include <QLayout>
 #include <QMainWindow>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTreeView>
 #include <algorithm>
 #include <string>
@@ -22,6 +24,7 @@
 #include "catalogue/copy_find.h"
 #include "catalogue/filter.h"
 #include "catalogue/progress.h"
+#include "catalogue/rows.h"
 #include "catalogue/save.h"
 #include "bitmaps.h"
 #include "chooser_model.h"
@@ -171,7 +174,8 @@ void CKestrowView::OnInitialUpdate() {
     readProfile(profile);
 
     showNotices(doc_->load(dataDir_));
-    categoryChooser_->setCurrentIndex(doc_->catalogue().selected_entry);
+    fitUnsizedColumns();
+    restoreListSettings(profile);
     updateCommands();
     // Another program may write the clear list while this window is elsewhere.
     window()->installEventFilter(this);
@@ -189,9 +193,42 @@ void CKestrowView::readProfile(Profile& profile) {
     const int screen = questList_->screen()->size().width();
     for (int column = 0; column < res::column_count; ++column) {
         const settings::Setting& width = settings::column_widths[column];
-        questList_->header()->resizeSection(column, settings::clamp(width, profile.read(width), {0, screen}));
+        const std::optional<int> stored = profile.stored(width);
+        if (!stored) unsizedColumns_.push_back(column);
+        questList_->header()->resizeSection(column, settings::clamp(width, stored.value_or(width.fallback), {0, screen}));
     }
     geometry_ = CQuestDlg::LoadGeometry(profile);
+}
+
+void CKestrowView::fitUnsizedColumns() {
+    // The widest of the header and the first quests' cells: enough to read a
+    // catalogue's columns without measuring every line of a large one.
+    constexpr std::size_t lines_measured = 300;
+    const Catalogue& c = doc_->catalogue();
+    const QFontMetrics metrics = questList_->fontMetrics();
+    const int padding = 2 * questList_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 12;
+    const int widest = questList_->screen()->availableGeometry().width() / 3;
+    for (const int column : unsizedColumns_) {
+        int width = questList_->header()->fontMetrics().horizontalAdvance(utf8(res::column_header(column))) + padding + 16;
+        for (std::uint32_t line = 0; line < std::min(c.quest_lines.size(), lines_measured); ++line) {
+            const QString cell = from_cp932(cell_text(c, Row{line, 0}, column)).section(u'\n', 0, 0);
+            const int icon = column == 0 ? questList_->iconSize().width() + 4 : 0;
+            width = std::max(width, metrics.horizontalAdvance(cell) + icon + padding);
+        }
+        questList_->header()->resizeSection(column, std::min(width, widest));
+    }
+}
+
+QSize CKestrowView::firstStartSize() const {
+    // About fifteen rows of every column, as the form places the list.
+    constexpr int rows_shown = 15;
+    const int row = std::max(questList_->iconSize().height(), questList_->fontMetrics().height()) + 4;
+    int columns = 0;
+    for (int column = 0; column < res::column_count; ++column) columns += questList_->header()->sectionSize(column);
+    const int frame = 2 * questList_->frameWidth();
+    const int scrollBar = questList_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    return QSize(columns + frame + scrollBar + 2 * list_inset,
+                 questList_->header()->sizeHint().height() + rows_shown * row + frame + list_top + list_inset);
 }
 
 void CKestrowView::showNotices(const LoadReport& report) {
@@ -206,6 +243,28 @@ void CKestrowView::OnDestroy() {
     for (int column = 0; column < res::column_count; ++column)
         profile.write(settings::column_widths[column], questList_->header()->sectionSize(column));
     CQuestDlg::StoreGeometry(profile, geometry_);
+    const Catalogue& c = doc_->catalogue();
+    profile.write(settings::hide_cleared, c.hide_cleared ? 1 : 0);
+    profile.write(settings::sort_column, c.sort_column);
+    profile.write(settings::sort_descending, c.sort_descending ? 1 : 0);
+    // A search result is gone with its text; the category before it is not kept either.
+    const int code = selected_code(c);
+    if (c.selected_entry >= 0 && code != category::search)
+        profile.writeText(settings::chosen_category, QString::number(code));
+}
+
+void CKestrowView::restoreListSettings(Profile& profile) {
+    const int column = profile.read(settings::sort_column);
+    doc_->arrange(profile.read(settings::hide_cleared) != 0, column >= 0 && column < res::column_count ? column : -1,
+                  profile.read(settings::sort_descending) != 0);
+    if (commands_.hideCleared) commands_.hideCleared->setChecked(doc_->catalogue().hide_cleared);
+    showSortIndicator();
+    bool known = false;
+    const int code = profile.readText(settings::chosen_category).toInt(&known);
+    const auto& chooser = doc_->catalogue().chooser;
+    const auto entry = std::find_if(chooser.begin(), chooser.end(), [&](const ChooserEntry& e) { return e.code == code; });
+    if (known && entry != chooser.end()) doc_->selectEntry(static_cast<int>(entry - chooser.begin()));
+    categoryChooser_->setCurrentIndex(doc_->catalogue().selected_entry);
 }
 
 void CKestrowView::resizeEvent(QResizeEvent* event) {
@@ -265,7 +324,7 @@ bool CKestrowView::OnFileSave() {
     QApplication::restoreOverrideCursor();
     const std::filesystem::path& path = doc_->catalogue().clear_file_path;
     if (saved.outcome != SaveOutcome::Saved) {
-        MsgBox::error(box_parent(this), report_text(save_message(saved.outcome), path));
+        MsgBox::error(box_parent(this), report_text(save_message(saved.outcome), saved.path));
         return false;
     }
     if (saved.history_failed && !historyFailureReported_) {

@@ -57,6 +57,8 @@ public:
 
     // The form's own size; the frame fits itself to it until a placement is stored.
     QSize sizeHint() const override;
+    // The size that shows about fifteen rows of every column: a first start's.
+    QSize firstStartSize() const;
 
     // Availability of the commands: an update handler only ever disables.
     bool OnUpdateChange() const;
@@ -114,6 +116,10 @@ private:
     void buildImageList();
     void readProfile(kestrow::Profile& profile);
     void showNotices(const kestrow::LoadReport& report);
+    // Columns without a stored width fit what they show.
+    void fitUnsizedColumns();
+    // How the list was left: hidden cleared quests, the sort and the category.
+    void restoreListSettings(kestrow::Profile& profile);
     bool PreTranslateMessage(const QKeyEvent* key);
     void selectRow(int row);
     // After a category was chosen or searched: its rows, none selected, from the top.
@@ -142,6 +148,7 @@ private:
     int initialised_ = 0;
     bool historyFailureReported_ = false;
     DialogGeometry geometry_;
+    std::vector<int> unsizedColumns_;
     kestrow::CurrentQuest quest_;
     ViewCommands commands_;
     // The menu texts of undo and redo without a step's name.

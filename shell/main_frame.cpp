@@ -216,13 +216,14 @@ void CMainFrame::StoreFramePlacement(const WindowPlacement& wp) {
     profile.writeText(settings::window_placement, QString::fromStdString(format_placement(wp)));
 }
 
-void CMainFrame::fitToForm(QSize form) {
+void CMainFrame::fitToView(QSize wanted) {
     if (layout()) layout()->activate();
-    const QSize extra = centralWidget() ? centralWidget()->size() - form : QSize();
-    QSize target = size();
-    if (extra.width() > 0) target.rwidth() -= extra.width();
-    if (extra.height() > 0) target.rheight() -= extra.height();
-    resize(target);
+    const QSize bars = centralWidget() ? size() - centralWidget()->size() : QSize();
+    const QRect area = screen()->availableGeometry();
+    resize((wanted + bars).boundedTo(area.size()));
+    // Placed where the whole of it shows.
+    move(std::clamp(x(), area.left(), std::max(area.left(), area.right() + 1 - width())),
+         std::clamp(y(), area.top(), std::max(area.top(), area.bottom() + 1 - height())));
 }
 
 bool CMainFrame::OnClose() {

@@ -31,9 +31,9 @@ public:
     // The pane right of it: the whole catalogue's progress.
     QLabel* overallPane() const { return overallPane_; }
 
-    // Shrinks the frame, in each direction in which its view is larger than
-    // the form, before the first placement is applied.
-    void fitToForm(QSize form);
+    // Makes the view as large as wanted, within the available area of the
+    // screen, before the first placement is applied.
+    void fitToView(QSize wanted);
 
     // Applies the stored placement at the first call, then shows the window
     // with the show command (a stored one wins).

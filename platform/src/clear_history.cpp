@@ -71,11 +71,16 @@ bool keep_history_version(const fs::path& clear_file, std::string_view content, 
     if (name.number > 1) file += '-' + std::to_string(name.number);
     file += suffix;
     // A copy of its own: a second name for the old file would change with it
-    // should anything ever write into that file in place.
+    // should anything ever write into that file in place. It is readable by
+    // those who could read the file, no more: its mode is set while it is
+    // still empty.
+    const fs::perms mode = fs::status(clear_file, ec).permissions();  // unknown when it is gone
+    ec.clear();
     std::ofstream out(folder / file, std::ios::binary | std::ios::trunc);
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
+    if (mode != fs::perms::unknown) fs::permissions(folder / file, mode, ec);
+    if (!ec) out.write(content.data(), static_cast<std::streamsize>(content.size()));
     out.close();
-    if (!out) {
+    if (ec || !out) {
         fs::remove(folder / file, ec);
         return false;
     }

@@ -59,12 +59,14 @@ Profile::Profile() {
         settings_.emplace(file, QSettings::NativeFormat);
 }
 
-int Profile::read(const settings::Setting& setting) {
-    if (!settings_) return setting.fallback;
+std::optional<int> Profile::stored(const settings::Setting& setting) {
+    if (!settings_) return std::nullopt;
     bool ok = false;
     const int value = settings_->value(key(setting)).toInt(&ok);
-    return ok && value != settings::not_stored ? value : setting.fallback;
+    return ok && value != settings::not_stored ? std::optional(value) : std::nullopt;
 }
+
+int Profile::read(const settings::Setting& setting) { return stored(setting).value_or(setting.fallback); }
 
 void Profile::write(const settings::Setting& setting, int value) {
     if (settings_) settings_->setValue(key(setting), value);

@@ -56,9 +56,16 @@ TEST_F(MainWindow, FirstStartShowsTheEmptyFormWithDefaults) {
     EXPECT_EQ(chooser()->itemText(0) + chooser()->itemData(0).toString(), QStringLiteral("ハーヴェル港11000"));
     EXPECT_EQ(chooser()->currentIndex(), -1);
     EXPECT_EQ(questList()->model()->rowCount(), 0);
-    // Without a stored placement the frame shrinks so that the view has the form's size.
-    EXPECT_LE(view()->width(), view()->sizeHint().width());
-    EXPECT_LE(view()->height(), view()->sizeHint().height());
+    // Without a stored placement the window shows about fifteen rows of every column, within the screen.
+    const QRect area = frame()->screen()->availableGeometry();
+    EXPECT_TRUE(frame()->width() <= area.width() && frame()->height() <= area.height());
+    const QSize wanted = view()->firstStartSize();
+    EXPECT_TRUE(view()->width() >= wanted.width() || frame()->width() == area.width());
+    EXPECT_TRUE(view()->height() >= wanted.height() || frame()->height() == area.height());
+    EXPECT_GT(wanted.height(), 15 * 16);
+    // Columns without a stored width fit what they show: Names are wide, the repeat marks narrow.
+    EXPECT_GT(questList()->header()->sectionSize(0), 100);
+    EXPECT_LT(questList()->header()->sectionSize(5), 100);
     // The list keeps its distance to the form's edges, below the chooser's band.
     frame()->resize(900, 600);
     settle();
@@ -278,6 +285,27 @@ TEST_F(MainWindow, HeaderClicksSortTheRowsAndHideClearedLeavesTicksOut) {
                                                    .arg(fileOrder.size()));  // every quest still counts
 }
 
+// The next start shows the list as it was left: category, hidden quests, sort.
+TEST_F(MainWindow, TheListComesBackAsItWasLeft) {
+    start();
+    choose(harbour);
+    action("actionViewHideCleared")->trigger();
+    for (int click = 0; click < 2; ++click) emit questList()->header()->sectionClicked(1);
+    const QStringList shown = names();
+    closeWindow();
+    start();
+    EXPECT_EQ(chooser()->currentText(), harbour);
+    EXPECT_EQ(names(), shown);
+    EXPECT_TRUE(action("actionViewHideCleared")->isChecked());
+    EXPECT_EQ(questList()->header()->sortIndicatorOrder(), Qt::DescendingOrder);
+    // A category that no longer exists chooses nothing.
+    closeWindow();
+    write_file(dataPath("Kestrow.txt"), "011000,A\r\n11001,x,,,,,0\r\n");
+    profile().setValue("Settings/Category", "12000");
+    start();
+    EXPECT_EQ(chooser()->currentIndex(), -1);
+}
+
 TEST_F(MainWindow, MenusAndToolBarAreBuiltFromTheTablesAndTheViewMenuHidesTheBars) {
     start();
     // A prompt gives the status tip before its line feed and the tool tip after it.
@@ -407,7 +435,10 @@ TEST_F(MainWindow, WidthsAndDialogGeometryAreReadAtStartAndWrittenOnExit) {
     QList<int> widths;
     for (int c = 0; c < 7; ++c) widths << questList()->header()->sectionSize(c);
     // Held to nothing and the screen's width.
-    EXPECT_EQ(widths, (QList<int>{100, frame()->screen()->size().width(), 100, 250, 0, 100, 0}));
+    // Stored ones held to nothing and the screen's width; the others fit their cells.
+    const int screen = frame()->screen()->size().width();
+    EXPECT_EQ(widths.mid(1, 1) + widths.mid(3, 2) + widths.mid(6), (QList<int>{screen, 250, 0, 0}));
+    EXPECT_TRUE(widths[0] > 100 && widths[5] < 100) << widths[0] << ' ' << widths[5];
     EXPECT_EQ(view()->dialogGeometry(), (DialogGeometry{-50, 178, 644, 200}));
     questList()->header()->resizeSection(1, 90);
     questList()->header()->resizeSection(2, 130);
@@ -418,8 +449,10 @@ TEST_F(MainWindow, WidthsAndDialogGeometryAreReadAtStartAndWrittenOnExit) {
     QStringList stored;
     for (const QString& key : profile().allKeys()) stored << key + u'=' + profile().value(key).toString();
     EXPECT_EQ(stored, (QStringList{"CDlgSize/height=200", "CDlgSize/left=-50", "CDlgSize/top=5", "CDlgSize/width=644",
-                                   "CWidth/1=100", "CWidth/2=90", "CWidth/3=130", "CWidth/4=250", "CWidth/5=0",
-                                   "CWidth/6=100", "CWidth/7=0", "CWidth/8=999",
+                                   "CWidth/1=" + QString::number(widths[0]), "CWidth/2=90", "CWidth/3=130",
+                                   "CWidth/4=250", "CWidth/5=0", "CWidth/6=" + QString::number(widths[5]),
+                                   "CWidth/7=0", "CWidth/8=999", "Settings/HideCleared=0",
+                                   "Settings/SortColumn=-1", "Settings/SortDescending=0",
                                    "Settings/WindowPos=0:1:-1:-1:-1:-1:100:120:800:620"}));
 }
 

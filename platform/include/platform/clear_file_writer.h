@@ -5,10 +5,13 @@
 
 #include <QSaveFile>
 #include <QString>
+#include <chrono>
+#include <filesystem>
 #include <optional>
 #include <string>
 
 #include "catalogue/save.h"
+#include "platform/clear_file_lock.h"
 
 namespace kestrow {
 
@@ -34,10 +37,13 @@ private:
 struct DiskSave {
     SaveOutcome outcome = SaveOutcome::CannotOpen;
     bool history_failed = false;  // the Save went on without keeping the old content
+    std::filesystem::path path;   // the file that the outcome's message names
 };
 
 // Saves to the catalogue's clear-file path: reads the file again first, so
-// that what another program wrote there meanwhile is merged, not lost.
-DiskSave save_clear_file_to_disk(Catalogue& state);
+// that what another program wrote there meanwhile is merged, not lost. All of
+// it happens under the clear file's lock, waiting up to lock_wait for another
+// program's Save; when the lock cannot be had, state is left as it was.
+DiskSave save_clear_file_to_disk(Catalogue& state, std::chrono::milliseconds lock_wait = clear_file_lock_wait);
 
 }  // namespace kestrow

@@ -16,8 +16,8 @@ inline constexpr std::size_t history_versions_kept = 30;
 
 std::filesystem::path history_folder(const std::filesystem::path& clear_file);
 
-// Keeps content, what the clear file held until now, as the newest version,
-// named after when (a second version in the same second gets "-2", "-3", ...
+// Keeps content, what the clear file held until now, as the newest version
+// with the clear file's mode, named after when (a second version in the same second gets "-2", "-3", ...
 // before ".txt"), and removes all but the newest versions kept. False when
 // the version could not be kept.
 bool keep_history_version(const std::filesystem::path& clear_file, std::string_view content, const QDateTime& when);

@@ -39,6 +39,8 @@ public:
     // A number of the table: its fallback when absent, not a number or -1.
     // The owner of the value holds it to its range.
     int read(const settings::Setting& setting);
+    // The same, but nothing where the fallback would stand in.
+    std::optional<int> stored(const settings::Setting& setting);
     void write(const settings::Setting& setting, int value);
 
     // A text of the table; empty when absent.

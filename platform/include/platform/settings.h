@@ -59,6 +59,14 @@ inline constexpr Setting dialog_top{"CDlgSize", "top", Kind::Number, 178};
 inline constexpr Setting dialog_width{"CDlgSize", "width", Kind::Number, 644, Bound::Form, Bound::Screen};
 inline constexpr Setting dialog_height{"CDlgSize", "height", Kind::Number, 421, Bound::Form, Bound::Screen};
 
+// How the list shows its rows: cleared quests hidden (non-zero), the column
+// sorted by (-1: file order) and whether in reverse, and the category chosen
+// last (its code, as text: -1 is an area code too).
+inline constexpr Setting hide_cleared{"Settings", "HideCleared", Kind::Number, 0, Bound::Zero};
+inline constexpr Setting sort_column{"Settings", "SortColumn", Kind::Number, -1};
+inline constexpr Setting sort_descending{"Settings", "SortDescending", Kind::Number, 0, Bound::Zero};
+inline constexpr Setting chosen_category{"Settings", "Category", Kind::Text};
+
 // What Form and Screen stand for, along the axis of one value.
 struct Extents {
     int form = 0;
