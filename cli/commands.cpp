@@ -11,6 +11,7 @@
 #include "catalogue/progress.h"
 #include "catalogue/rows.h"
 #include "catalogue/save.h"
+#include "platform/characters.h"
 #include "platform/clear_history.h"
 #include "platform/cp932_codec.h"
 #include "platform/data_files.h"
@@ -23,7 +24,7 @@ namespace kestrow::cli {
 namespace {
 
 constexpr std::string_view usage_text =
-    "Usage: kestrow-cli [--dir DIR] [--cp932] COMMAND [--loose] [ARGUMENT]\n"
+    "Usage: kestrow-cli [--dir DIR] [--character NAME] [--cp932] COMMAND [--loose] [ARGUMENT]\n"
     "\n"
     "Reads Kestrow.txt and ClrList.txt from DIR. Without --dir: the folder of this\n"
     "program if it holds Kestrow.txt, or if it may be written and is not where the\n"
@@ -43,9 +44,14 @@ constexpr std::string_view usage_text =
     "  history         the earlier versions of ClrList.txt kept in ClrList.history:\n"
     "                  number, file name, number of Codes; newest first\n"
     "  restore N       make version N of the history the current ClrList.txt\n"
+    "  characters      every character: name, quests cleared, all quests\n"
     "\n"
     "Options:\n"
     "  --dir DIR       the folder that holds the two files\n"
+    "  --character NAME\n"
+    "                  that character's ClrList.txt and history (default: the first\n"
+    "                  one's, beside Kestrow.txt); a NAME that no character has\n"
+    "                  exits with 1\n"
     "  --cp932         write code page 932 bytes instead of UTF-8\n"
     "  --help          show this text\n"
     "\n"
@@ -58,9 +64,9 @@ void say(Sink& err, std::string_view text) {
     err.flush();
 }
 
-void report(Sink& err, Message message, const std::filesystem::path& path) {
-    say(err, report_text(message, path).toUtf8().toStdString() + "\n");
-}
+void tell(Sink& err, const QString& text) { say(err, text.toUtf8().toStdString() + "\n"); }
+
+void report(Sink& err, Message message, const std::filesystem::path& path) { tell(err, report_text(message, path)); }
 
 int usage_error(Sink& err, std::string_view what) {
     say(err, "kestrow-cli: " + std::string(what) + "\n\n" + std::string(usage_text));
@@ -103,6 +109,18 @@ std::size_t codes_in(const std::filesystem::path& clear_file) {
     return code_count(read_text_file(clear_file, FileKind::Clear, cp932_converter()).text());
 }
 
+// The folder of the chosen character's ClrList.txt and its history: dir for
+// the main character; nothing, once said, for a name that no character has.
+std::optional<std::filesystem::path> character_folder(const std::filesystem::path& dir,
+                                                      const std::optional<QString>& name, Sink& err) {
+    if (!name) return dir;
+    const CharacterList list = list_characters(dir);
+    if (const Character* character = list.find(*name)) return character->folder;
+    for (const CharacterResult& notice : list.notices) tell(err, character_message(notice));
+    tell(err, "kestrow-cli: " + character_message({CharacterProblem::NoSuchCharacter, {}}) + "\n\n" + *name);
+    return std::nullopt;
+}
+
 bool is_warning(Message message) {
     return message == Message::DataFileCharsReplaced || message == Message::ClearFileCharsReplaced;
 }
@@ -142,7 +160,7 @@ int Output::finish(int status) {
 }
 
 std::variant<Request, UsageError> parse_arguments(const QStringList& args) {
-    static constexpr std::array<std::pair<const char*, Command>, 9> commands{{
+    static constexpr std::array<std::pair<const char*, Command>, 10> commands{{
         {"categories", Command::Categories},
         {"stats", Command::Stats},
         {"list", Command::List},
@@ -152,6 +170,7 @@ std::variant<Request, UsageError> parse_arguments(const QStringList& args) {
         {"untick", Command::Untick},
         {"history", Command::History},
         {"restore", Command::Restore},
+        {"characters", Command::Characters},
     }};
     Request request;
     QStringList words;
@@ -168,6 +187,9 @@ std::variant<Request, UsageError> parse_arguments(const QStringList& args) {
         } else if (a == "--dir") {
             if (++i >= args.size()) return UsageError{"--dir needs a folder"};
             request.dir = to_path(args[i]);
+        } else if (a == "--character") {
+            if (++i >= args.size()) return UsageError{"--character needs a name"};
+            request.character = args[i];
         } else if (a.startsWith("--") && words.isEmpty()) {
             return UsageError{("unknown option " + a).toLocal8Bit().toStdString()};
         } else {
@@ -180,7 +202,7 @@ std::variant<Request, UsageError> parse_arguments(const QStringList& args) {
     if (known == commands.end()) return UsageError{("unknown command " + words.front()).toLocal8Bit().toStdString()};
     request.command = known->second;
     const bool needs_argument = request.command != Command::Categories && request.command != Command::Stats &&
-                                request.command != Command::History;
+                                request.command != Command::History && request.command != Command::Characters;
     if (needs_argument && words.size() != 2) return UsageError{"this command takes exactly one argument"};
     if (!needs_argument && words.size() != 1) return UsageError{"this command takes no argument"};
     if (needs_argument) request.argument = words[1];
@@ -190,9 +212,11 @@ std::variant<Request, UsageError> parse_arguments(const QStringList& args) {
 
 // Loading and saving go through the core that the window's document stands
 // on too; these two only report.
-Loaded load(const std::filesystem::path& dir, Sink& err) {
+Loaded load(const std::filesystem::path& dir, Sink& err) { return load(dir, dir / clear_file_name, err); }
+
+Loaded load(const std::filesystem::path& dir, const std::filesystem::path& clear_file, Sink& err) {
     Loaded in;
-    const LoadReport loaded = in.doc.load(dir);
+    const LoadReport loaded = in.doc.load(dir, clear_file);
     in.data_loaded = loaded.data_loaded;
     for (const auto& notice : loaded.notices) {
         report(err, notice.message, notice.path);
@@ -275,6 +299,40 @@ int restore(Loaded& in, const QString& number, Output& out) {
     return out.finish(std::max(in.status, save(in.doc, out.err())));
 }
 
+int characters(const std::filesystem::path& dir, Output& out) {
+    const CharacterList list = list_characters(dir);
+    // What the listing found is something the player must see to: the list is not whole.
+    for (const CharacterResult& notice : list.notices) tell(out.err(), character_message(notice));
+    int status = list.notices.empty() ? exit_ok : exit_file_error;
+    // The catalogue is read once, each character's list on it.
+    const CatalogueFiles shared = read_catalogue_files(dir, cp932_converter());
+    if (shared.data.status != ReadStatus::Ok) {
+        const bool missing = shared.data.status == ReadStatus::Missing;
+        report(out.err(), missing ? Message::DataFileMissing : Message::DataFileUnreadable, shared.data_path);
+        status = exit_file_error;
+    }
+    for (const Character& character : list.characters) {
+        CatalogueFiles files = shared;
+        files.clear_path = character.clear_file();
+        files.clear = read_text_file(files.clear_path, FileKind::Clear, cp932_converter());
+        if (files.clear.status == ReadStatus::Unreadable) {
+            report(out.err(), Message::ClearFileUnreadable, files.clear_path);
+            status = exit_file_error;
+        }
+        Catalogue state;
+        load_catalogue(state, files);
+        const Progress progress = overall_progress(state);
+        // A name is written as code page 932 bytes under --cp932 when it has such a form.
+        const auto bytes = to_cp932(character.name);
+        if (bytes && from_cp932(*bytes) == character.name)
+            out.text(*bytes);
+        else
+            out.bytes(character.name.toUtf8().toStdString());
+        out.bytes('\t' + std::to_string(progress.cleared) + '\t' + std::to_string(progress.shown) + '\n');
+    }
+    return out.finish(status);
+}
+
 int run(const QStringList& args, Sink& out_sink, Sink& err) {
     const auto parsed = parse_arguments(args);
     if (const auto* wrong = std::get_if<UsageError>(&parsed)) return usage_error(err, wrong->what);
@@ -290,9 +348,12 @@ int run(const QStringList& args, Sink& out_sink, Sink& err) {
     }
     // Looked for (and the per-user one made) only when no folder was given.
     const std::filesystem::path dir = request.dir ? *request.dir : to_path(default_data_folder());
-    if (request.command == Command::History) return history(dir, out);
+    if (request.command == Command::Characters) return characters(dir, out);
+    const auto own = character_folder(dir, request.character, err);
+    if (!own) return exit_file_error;
+    if (request.command == Command::History) return history(*own, out);
 
-    Loaded in = load(dir, err);
+    Loaded in = load(dir, *own / clear_file_name, err);
     switch (request.command) {
         case Command::Categories: return categories(in, out);
         case Command::Stats: return stats(in, out);
@@ -303,7 +364,8 @@ int run(const QStringList& args, Sink& out_sink, Sink& err) {
         case Command::Untick: return untick(in, request.argument, out);
         case Command::Restore: return restore(in, request.argument, out);
         case Command::Help:
-        case Command::History: break;
+        case Command::History:
+        case Command::Characters: break;
     }
     return exit_usage;
 }

@@ -60,12 +60,13 @@ private:
     bool failed_ = false;
 };
 
-enum class Command { Help, Categories, Stats, List, Search, Copy, Tick, Untick, History, Restore };
+enum class Command { Help, Categories, Stats, List, Search, Copy, Tick, Untick, History, Restore, Characters };
 
 struct Request {
     Command command = Command::Help;
     QString argument;
     std::optional<std::filesystem::path> dir;  // none: the default data folder
+    std::optional<QString> character;          // none: the main character
     bool cp932 = false;
     bool loose = false;  // search: kana, width and case folded, only what a row shows
 };
@@ -85,6 +86,8 @@ struct Loaded {
 
 // Reads the two files from dir, reporting every problem to err.
 Loaded load(const std::filesystem::path& dir, Sink& err);
+// The same with a character's own clear file.
+Loaded load(const std::filesystem::path& dir, const std::filesystem::path& clear_file, Sink& err);
 // Saves ClrList.txt, reporting a failure to err; the exit status.
 int save(DocumentCore& doc, Sink& err);
 
@@ -97,6 +100,8 @@ int tick(Loaded& in, const QString& quest_code, Output& out);
 int untick(Loaded& in, const QString& quest_code, Output& out);
 int history(const std::filesystem::path& dir, Output& out);
 int restore(Loaded& in, const QString& number, Output& out);
+// Every character of dir: name, cleared quest lines, all quest lines.
+int characters(const std::filesystem::path& dir, Output& out);
 
 // The whole program: parses args (without the program's name), runs the
 // command and returns the exit status.

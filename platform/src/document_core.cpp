@@ -10,9 +10,11 @@
 
 namespace kestrow {
 
-LoadReport DocumentCore::load(const std::filesystem::path& dir) {
+LoadReport DocumentCore::load(const std::filesystem::path& dir) { return load(dir, dir / clear_file_name); }
+
+LoadReport DocumentCore::load(const std::filesystem::path& dir, const std::filesystem::path& clear_file) {
     dir_ = dir;
-    LoadReport report = load_catalogue(state_, dir, cp932_converter());
+    LoadReport report = load_catalogue(state_, dir, clear_file, cp932_converter());
     steps_.clear();
     fill_category_chooser(state_);
     return report;
@@ -22,7 +24,7 @@ LoadReport DocumentCore::reload() {
     const OwnChanges own = own_changes(state_);
     const int code = selected_code(state_);
     const ListState list = state_;
-    LoadReport report = load(dir_);
+    LoadReport report = load(dir_, state_.clear_file_path);
     apply_own_changes(state_, own);
     state_.hide_cleared = list.hide_cleared;
     state_.sort_column = list.sort_column;

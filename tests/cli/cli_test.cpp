@@ -10,7 +10,9 @@
 #include <QTemporaryDir>
 
 #include "cli/commands.h"
+#include "platform/characters.h"
 #include "platform/cp932_codec.h"
+#include "platform/paths.h"
 
 namespace {
 
@@ -125,6 +127,32 @@ TEST_F(Cli, UsageErrorsExitWithTwoFileProblemsWithOne) {
     const QString missing = QStringLiteral("データファイルが見つかりません。\n\n") + QDir::toNativeSeparators(path("Kestrow.txt"));
     EXPECT_TRUE(err.text().contains(missing)) << err.bytes;
     EXPECT_EQ(run({"untick", "11001"}), 1);
+}
+
+TEST_F(Cli, ACharacterTicksIntoItsOwnListAndCharactersShowsEachOnesProgress) {
+    const QByteArray sample = clearList();
+    const std::filesystem::path data = kestrow::to_path(dir_.path());
+    ASSERT_TRUE(kestrow::create_character(data, QStringLiteral("アキ")).ok());
+    const QString aki = dir_.filePath(QStringLiteral("キャラクター/アキ/"));
+    for (const char* code : {"11002", "11004"}) ASSERT_EQ(run({"--character", "アキ", "tick", code}), 0) << err.bytes;
+    EXPECT_EQ(clearList(), sample);
+    QFile list(aki + "ClrList.txt");
+    EXPECT_TRUE(list.open(QIODevice::ReadOnly) && list.readAll() == "11002\r\n11004\r\n");
+    EXPECT_EQ(QDir(aki + "ClrList.history").count(), 3);  // ., .. and the list before the second tick
+    EXPECT_FALSE(QFileInfo::exists(path("ClrList.history")));
+    EXPECT_EQ(lines({"--character", "アキ", "history"}).size(), 1);
+    EXPECT_EQ(lines({"characters"}), (QStringList{QStringLiteral("メイン\t8\t50"), QStringLiteral("アキ\t2\t50")}));
+    // An unknown name is a failure to find the files, not a usage error.
+    EXPECT_EQ(run({"--character", "ユウ", "stats"}), 1);
+    EXPECT_TRUE(err.text().contains(QStringLiteral("その名前のキャラクターはいません。\n\nユウ"))) << err.bytes;
+    EXPECT_EQ(run({"list", "11000", "--character"}), 2);
+    // Only the main character where the characters' folder is a file, and says so.
+    ASSERT_TRUE(QDir(dir_.filePath(QStringLiteral("キャラクター"))).removeRecursively());
+    QFile in_the_way(dir_.filePath(QStringLiteral("キャラクター")));
+    ASSERT_TRUE(in_the_way.open(QIODevice::WriteOnly));
+    EXPECT_EQ(run({"characters"}), 1);
+    EXPECT_EQ(out.text(), QStringLiteral("メイン\t8\t50\n"));
+    EXPECT_TRUE(err.text().startsWith(QStringLiteral("キャラクターのフォルダーの場所にファイルがあるため"))) << err.bytes;
 }
 
 TEST_F(Cli, OutputThatCannotBeWrittenFailsEveryCommand) {

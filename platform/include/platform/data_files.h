@@ -15,8 +15,14 @@ TextFile read_text_file(const std::filesystem::path& path, FileKind kind, const 
 
 // Both files of a folder, as read now.
 CatalogueFiles read_catalogue_files(const std::filesystem::path& dir, const Cp932Converter& converter);
+// Kestrow.txt of dir with the clear file at clear_file: a character's own list
+// on the shared catalogue.
+CatalogueFiles read_catalogue_files(const std::filesystem::path& dir, const std::filesystem::path& clear_file,
+                                    const Cp932Converter& converter);
 
 // Reads both files from dir into a fresh state (the clear file first).
 LoadReport load_catalogue(Catalogue& state, const std::filesystem::path& dir, const Cp932Converter& converter);
+LoadReport load_catalogue(Catalogue& state, const std::filesystem::path& dir, const std::filesystem::path& clear_file,
+                          const Cp932Converter& converter);
 
 }  // namespace kestrow

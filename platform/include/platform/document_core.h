@@ -20,6 +20,9 @@ public:
     // Reads Kestrow.txt and ClrList.txt of dir into a fresh state and fills
     // the category chooser's entries; nothing is chosen.
     LoadReport load(const std::filesystem::path& dir);
+    // The same with another character's clear file (see characters.h): the
+    // catalogue of dir, the progress of clear_file.
+    LoadReport load(const std::filesystem::path& dir, const std::filesystem::path& clear_file);
 
     // Reads the folder's files again (a new Kestrow.txt arrived), keeping
     // this run's unsaved ticks (by Code, since lines may have moved), the
