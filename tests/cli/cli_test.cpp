@@ -79,6 +79,9 @@ TEST_F(Cli, ReadingCommandsPrintTheCategoriesRowsAndCopyText) {
     EXPECT_EQ(rows[0], QStringLiteral("0\t 港の見張り番\t200ギル\tハーヴェル港 第2桟橋\tなし\t見張り番のオルドに夜食を届ける。\t×\tハーヴェル港"));
     EXPECT_TRUE(rows[1].contains(QStringLiteral("逃げた。\\n港の")));  // a line break in a cell
     EXPECT_EQ(lines({"search", "見張り番"}), QStringList{rows[0]});
+    // The JIS mapping's wave dash finds the ～ (81 60) that a line holds.
+    const QStringList dash = lines({"search", QString(QChar(0x301C))});
+    EXPECT_TRUE(dash.size() == 1 && dash[0].contains(QStringLiteral("噴気孔を3\uFF5E5か所"))) << out.bytes;
     EXPECT_EQ(run({"search", "😀"}), 0);  // no code page 932 form: nothing found
     EXPECT_EQ(out.bytes, "");
     EXPECT_EQ(run({"copy", "31000"}), 0);
