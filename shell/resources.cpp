@@ -64,9 +64,10 @@ constexpr std::array<DropDown, 4> drop_downs{{
     {"ヘルプ(&H)", help_items, "menuHelp"},
 }};
 
-const std::array<Accelerator, 3> accelerator_table{{
+const std::array<Accelerator, 4> accelerator_table{{
     {QKeyCombination(Qt::ControlModifier, Qt::Key_C), ID_EDIT_COPY},
     {QKeyCombination(Qt::ControlModifier, Qt::Key_F), ID_EDIT_FIND},
+    {QKeyCombination(Qt::ControlModifier, Qt::Key_M), ID_CHANGE},
     {QKeyCombination(Qt::ControlModifier, Qt::Key_S), ID_FILE_SAVE},
 }};
 
