@@ -403,8 +403,9 @@ void reference_update(State& st) {
     lit::State& r = fixture->reference;
     lit::select_entry(r, fixture->area_entry);
     const int row = static_cast<int>(r.rows.size() / 2);
-    const std::string code = lit::field(r.shown_lines[static_cast<std::size_t>(row)], 1);
-    int cleared = lit::field(r.shown_lines[static_cast<std::size_t>(row)], 8) == "0" ? 0 : 1;
+    const std::string& line = r.shown_lines[static_cast<std::size_t>(row)];
+    const std::string code = lit::field(line, 1);
+    int cleared = line.back() == '0' ? 0 : 1;  // the flag loading appended
     const int original = cleared;
     for (auto _ : st) {
         benchmark::DoNotOptimize(lit::update_clear_state(r, code, cleared, cleared ? 0 : 1, row));

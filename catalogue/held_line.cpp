@@ -34,7 +34,11 @@ char held_flag(std::string_view held_line) { return held_line.back(); }
 
 void set_held_flag(std::string& held_line, char flag) { held_line.back() = flag; }
 
-bool shows_cleared(std::string_view held_line) { return raw_field(held_line, 8) != "0"; }
+bool shows_cleared(std::string_view held_line) { return held_flag(held_line) != not_cleared_flag; }
+
+std::string_view data_line(std::string_view held_line) { return held_line.substr(0, held_line.size() - 2); }
+
+std::string quest_field(std::string_view held_line, int n) { return field_or_empty(data_line(held_line), n); }
 
 std::string make_held_line(std::string_view line, bool cleared) {
     std::string held;

@@ -7,6 +7,7 @@
 #include "catalogue/bytes.h"
 #include "catalogue/clear_sync.h"
 #include "catalogue/copy_find.h"
+#include "catalogue/current_quest.h"
 #include "catalogue/loader.h"
 #include "catalogue/progress.h"
 #include "catalogue/rows.h"
@@ -24,7 +25,7 @@ namespace kestrow::cli {
 namespace {
 
 constexpr std::string_view usage_text =
-    "Usage: kestrow-cli [--dir DIR] [--character NAME] [--cp932] COMMAND [--loose] [ARGUMENT]\n"
+    "Usage: kestrow-cli [--dir DIR] [--character NAME] [--cp932 | --json] COMMAND [--loose] [ARGUMENT]\n"
     "\n"
     "Reads Kestrow.txt and ClrList.txt from DIR. Without --dir: the folder of this\n"
     "program if it holds Kestrow.txt, or if it may be written and is not where the\n"
@@ -53,6 +54,8 @@ constexpr std::string_view usage_text =
     "                  one's, beside Kestrow.txt); a NAME that no character has\n"
     "                  exits with 1\n"
     "  --cp932         write code page 932 bytes instead of UTF-8\n"
+    "  --json          categories, stats, list, search: a JSON array (UTF-8) of one\n"
+    "                  object per line, its keys always in the order README lists\n"
     "  --help          show this text\n"
     "\n"
     "Inside a cell a line break is written as the two characters \\n.\n"
@@ -83,7 +86,86 @@ std::optional<int> parse_number(const QString& text) {
 // One row per output line: a line break inside a cell becomes the two characters \n.
 std::string cell_for_output(std::string_view cell) { return replace_all(cell, "\r\n", "\\n"); }
 
+// A catalogue text as a JSON string (UTF-8); a line break inside a cell is
+// one \n, as the text output writes it.
+std::string json_string(std::string_view cp932_text) {
+    const QByteArray utf8 = from_cp932(replace_all(cp932_text, "\r\n", "\n")).toUtf8();
+    std::string quoted = "\"";
+    for (const char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            quoted.push_back('\\');
+            quoted.push_back(c);
+        } else if (c == '\n') {
+            quoted.append("\\n");
+        } else if (byte < 0x20) {
+            static constexpr char hex[] = "0123456789abcdef";
+            quoted.append("\\u00");
+            quoted.push_back(hex[byte >> 4]);
+            quoted.push_back(hex[byte & 0xF]);
+        } else {
+            quoted.push_back(c);
+        }
+    }
+    quoted.push_back('"');
+    return quoted;
+}
+
+// One JSON object, its members in the order they are added, so that the
+// order scripts see is the one README documents.
+class JsonObject {
+public:
+    JsonObject& text(std::string_view key, std::string_view cp932_value) { return add(key, json_string(cp932_value)); }
+    JsonObject& number(std::string_view key, int value) { return add(key, std::to_string(value)); }
+    JsonObject& flag(std::string_view key, bool value) { return add(key, value ? "true" : "false"); }
+    std::string str() const { return members_ + '}'; }
+
+private:
+    JsonObject& add(std::string_view key, std::string_view value) {
+        members_.append(members_.size() == 1 ? "\"" : ",\"").append(key).append("\":").append(value);
+        return *this;
+    }
+    std::string members_ = "{";
+};
+
+// A JSON array with one object per line, written as it goes.
+class JsonArray {
+public:
+    explicit JsonArray(Output& out) : out_(out) { out_.bytes("["); }
+    void add(const JsonObject& object) {
+        out_.bytes(empty_ ? "\n" : ",\n");
+        out_.bytes(object.str());
+        empty_ = false;
+    }
+    void close() { out_.bytes(empty_ ? "]\n" : "\n]\n"); }
+
+private:
+    Output& out_;
+    bool empty_ = true;
+};
+
+void print_rows_as_json(const Catalogue& state, Output& out) {
+    JsonArray array(out);
+    for (std::size_t i = 0; i < state.rows.size(); ++i) {
+        const Row& row = state.rows[i];
+        const CurrentQuest q = load_current_quest(state, i);
+        array.add(JsonObject()
+                      .text("code", q.code)
+                      .text("name", q.name)
+                      .text("reward", q.reward)
+                      .text("location", q.location)
+                      .text("condition", q.condition)
+                      .text("details", q.details)
+                      .text("repeat", q.repeat_mark)
+                      .text("area", cell_text(state, row, 6))
+                      .flag("cleared", q.cleared != 0)
+                      .number("icon", row.icon));
+    }
+    array.close();
+}
+
 void print_rows(const Catalogue& state, Output& out) {
+    if (out.json()) return print_rows_as_json(state, out);
     for (const Row& row : state.rows) {
         std::string line = std::to_string(row.icon);
         for (int column = 0; column < column_count; ++column) {
@@ -184,6 +266,8 @@ std::variant<Request, UsageError> parse_arguments(const QStringList& args) {
             request.cp932 = true;
         } else if (a == "--loose") {
             request.loose = true;
+        } else if (a == "--json") {
+            request.json = true;
         } else if (a == "--dir") {
             if (++i >= args.size()) return UsageError{"--dir needs a folder"};
             request.dir = to_path(args[i]);
@@ -207,6 +291,12 @@ std::variant<Request, UsageError> parse_arguments(const QStringList& args) {
     if (!needs_argument && words.size() != 1) return UsageError{"this command takes no argument"};
     if (needs_argument) request.argument = words[1];
     if (request.loose && request.command != Command::Search) return UsageError{"--loose is for search only"};
+    if (request.json) {
+        const Command c = request.command;
+        if (c != Command::Categories && c != Command::Stats && c != Command::List && c != Command::Search)
+            return UsageError{"--json goes only with categories, stats, list and search"};
+        if (request.cp932) return UsageError{"--json writes UTF-8: it does not go with --cp932"};
+    }
     return request;
 }
 
@@ -235,17 +325,35 @@ int save(DocumentCore& doc, Sink& err) {
 }
 
 int categories(const Loaded& in, Output& out) {
-    for (const auto& entry : in.doc.catalogue().chooser)
-        out.text(std::to_string(entry.code) + "\t" + cell_for_output(entry.text) + "\n");
+    const auto& chooser = in.doc.catalogue().chooser;
+    if (out.json()) {
+        JsonArray array(out);
+        for (const auto& entry : chooser) array.add(JsonObject().number("code", entry.code).text("text", entry.text));
+        array.close();
+    } else {
+        for (const auto& entry : chooser)
+            out.text(std::to_string(entry.code) + "\t" + cell_for_output(entry.text) + "\n");
+    }
     return out.finish(in.status);
 }
 
 int stats(const Loaded& in, Output& out) {
     const Catalogue& state = in.doc.catalogue();
     const std::vector<Progress> figures = chooser_progress(state);
-    for (std::size_t i = 0; i < figures.size(); ++i)
-        out.text(std::to_string(state.chooser[i].code) + "\t" + cell_for_output(state.chooser[i].text) + "\t" +
-                 std::to_string(figures[i].cleared) + "\t" + std::to_string(figures[i].shown) + "\n");
+    if (out.json()) {
+        JsonArray array(out);
+        for (std::size_t i = 0; i < figures.size(); ++i)
+            array.add(JsonObject()
+                          .number("code", state.chooser[i].code)
+                          .text("text", state.chooser[i].text)
+                          .number("cleared", figures[i].cleared)
+                          .number("shown", figures[i].shown));
+        array.close();
+    } else {
+        for (std::size_t i = 0; i < figures.size(); ++i)
+            out.text(std::to_string(state.chooser[i].code) + "\t" + cell_for_output(state.chooser[i].text) + "\t" +
+                     std::to_string(figures[i].cleared) + "\t" + std::to_string(figures[i].shown) + "\n");
+    }
     return out.finish(in.status);
 }
 
@@ -256,11 +364,10 @@ int list(Loaded& in, const QString& code, Output& out) {
 }
 
 int search(Loaded& in, const QString& text, Output& out, bool loose) {
-    // A text with no code page 932 form can be in no line: it finds nothing.
-    if (const auto bytes = to_cp932(text)) {
-        in.doc.search(*bytes, loose);
-        print_rows(in.doc.catalogue(), out);
-    }
+    // A text with no code page 932 form can be in no line: it finds nothing,
+    // and the list stays as loading left it, empty.
+    if (const auto bytes = to_cp932(text)) in.doc.search(*bytes, loose);
+    print_rows(in.doc.catalogue(), out);
     return out.finish(in.status);
 }
 
@@ -337,7 +444,7 @@ int run(const QStringList& args, Sink& out_sink, Sink& err) {
     const auto parsed = parse_arguments(args);
     if (const auto* wrong = std::get_if<UsageError>(&parsed)) return usage_error(err, wrong->what);
     const Request& request = std::get<Request>(parsed);
-    Output out(out_sink, err, request.cp932);
+    Output out(out_sink, err, request.cp932, request.json);
     if (request.command == Command::Help) {
         out.bytes(usage_text);
         return out.finish(exit_ok);

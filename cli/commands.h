@@ -44,7 +44,10 @@ private:
 // written is a failure: a script must not take a cut-off list for the whole.
 class Output {
 public:
-    Output(Sink& out, Sink& err, bool cp932 = false) : out_(out), err_(err), cp932_(cp932) {}
+    Output(Sink& out, Sink& err, bool cp932 = false, bool json = false)
+        : out_(out), err_(err), cp932_(cp932), json_(json) {}
+    // Whether the command's result goes out as a JSON array of objects.
+    bool json() const { return json_; }
     // Catalogue text (code page 932), written as UTF-8 unless raw bytes were asked for.
     void text(std::string_view cp932_bytes);
     void bytes(std::string_view bytes);
@@ -57,6 +60,7 @@ private:
     Sink& out_;
     Sink& err_;
     bool cp932_;
+    bool json_;
     bool failed_ = false;
 };
 
@@ -69,6 +73,7 @@ struct Request {
     std::optional<QString> character;          // none: the main character
     bool cp932 = false;
     bool loose = false;  // search: kana, width and case folded, only what a row shows
+    bool json = false;  // categories, stats, list and search only
 };
 
 struct UsageError {

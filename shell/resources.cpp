@@ -78,13 +78,14 @@ constexpr std::array<DropDown, 4> drop_downs{{
     {"ヘルプ(&H)", help_items, "menuHelp"},
 }};
 
-const std::array<Accelerator, 7> accelerator_table{{
+const std::array<Accelerator, 8> accelerator_table{{
     {QKeyCombination(Qt::NoModifier, Qt::Key_F5), ID_VIEW_RELOAD},
     {QKeyCombination(Qt::ControlModifier, Qt::Key_Z), ID_EDIT_UNDO},
     {QKeyCombination(Qt::ControlModifier, Qt::Key_Y), ID_EDIT_REDO},
     {QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_C), ID_EDIT_COPY_SHOWN},
     {QKeyCombination(Qt::ControlModifier, Qt::Key_C), ID_EDIT_COPY},
     {QKeyCombination(Qt::ControlModifier, Qt::Key_F), ID_EDIT_FIND},
+    {QKeyCombination(Qt::ControlModifier, Qt::Key_M), ID_CHANGE},
     {QKeyCombination(Qt::ControlModifier, Qt::Key_S), ID_FILE_SAVE},
 }};
 

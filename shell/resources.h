@@ -53,8 +53,7 @@ struct DropDown {
 
 std::span<const DropDown> menu_bar();
 
-// The keys that run commands. Ctrl+M is not among them, although the menu
-// shows it beside 変更: the Change command is reached by menu, Enter or double click.
+// The keys that run commands, each the one that its menu item shows.
 struct Accelerator {
     QKeyCombination key;
     int command;

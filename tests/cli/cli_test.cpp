@@ -5,6 +5,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -81,6 +84,9 @@ TEST_F(Cli, ReadingCommandsPrintTheCategoriesRowsAndCopyText) {
     EXPECT_EQ(rows[0], QStringLiteral("0\t 港の見張り番\t200ギル\tハーヴェル港 第2桟橋\tなし\t見張り番のオルドに夜食を届ける。\t×\tハーヴェル港"));
     EXPECT_TRUE(rows[1].contains(QStringLiteral("逃げた。\\n港の")));  // a line break in a cell
     EXPECT_EQ(lines({"search", "見張り番"}), QStringList{rows[0]});
+    // The JIS mapping's wave dash finds the ～ (81 60) that a line holds.
+    const QStringList dash = lines({"search", QString(QChar(0x301C))});
+    EXPECT_TRUE(dash.size() == 1 && dash[0].contains(QStringLiteral("噴気孔を3\uFF5E5か所"))) << out.bytes;
     EXPECT_EQ(run({"search", "😀"}), 0);  // no code page 932 form: nothing found
     EXPECT_EQ(out.bytes, "");
     // Loose: half-width and hiragana find the katakana; the Code from its start.
@@ -92,6 +98,32 @@ TEST_F(Cli, ReadingCommandsPrintTheCategoriesRowsAndCopyText) {
     EXPECT_TRUE(out.text().startsWith(u"31001\t")) << out.bytes;
     EXPECT_TRUE(out.text().contains(QStringLiteral("<BR>")));    // the held line as stored
     EXPECT_TRUE(out.text().contains(QStringLiteral("\t1\r\n")));  // with its clear flag
+}
+
+TEST_F(Cli, JsonGivesTheEntriesAndRowsAsArraysOfObjectsInAFixedKeyOrder) {
+    auto json = [&](const QStringList& args) {
+        EXPECT_EQ(run(QStringList{"--json"} + args), 0);
+        QJsonParseError error;
+        const QJsonArray array = QJsonDocument::fromJson(QByteArray::fromStdString(out.bytes), &error).array();
+        EXPECT_EQ(error.error, QJsonParseError::NoError) << out.bytes;
+        return array;
+    };
+    const QJsonArray entries = json({"categories"}), stats = json({"stats"});
+    ASSERT_TRUE(entries.size() == 13 && stats.size() == 13);
+    EXPECT_EQ(entries[0].toObject(), (QJsonObject{{"code", 11000}, {"text", "ハーヴェル港"}}));
+    EXPECT_EQ(stats[0].toObject(), (QJsonObject{{"code", 11000}, {"text", "ハーヴェル港"}, {"cleared", 2}, {"shown", 9}}));
+    // cleared a boolean, the icon a number; a backslash (5C in 月\星) escaped.
+    const QJsonArray rows = json({"list", "12000"});
+    ASSERT_EQ(rows.size(), 8);
+    EXPECT_TRUE(rows[1]["cleared"].toBool() && rows[1]["icon"] == 0 && rows[1]["code"] == "12002");
+    EXPECT_EQ(rows[5]["details"], QStringLiteral("合言葉は「月\\星」。扉の前で唱える。"));
+    // The Code as a string, the Name without the list's leading space, a line break as \n.
+    EXPECT_EQ(json({"search", "噴気孔"}).size(), 1);
+    EXPECT_EQ(out.text(), QStringLiteral(
+        "[\n{\"code\":\"31007\",\"name\":\"火山ガスの調査\",\"reward\":\"調査報告書\\n600ギル\",\"location\":\"ゼルト火山 噴気孔\","
+        "\"condition\":\"なし\",\"details\":\"学者ゼフィールの依頼で噴気孔を3\uFF5E5か所調べる。\",\"repeat\":\"×\","
+        "\"area\":\"ゼルト火山\",\"cleared\":false,\"icon\":1}\n]\n"));
+    EXPECT_TRUE(json({"search", "😀"}).isEmpty());  // found nothing: still an array
 }
 
 TEST_F(Cli, TickAndUntickSaveKeepingTheHistoryAndRestoreBringsAVersionBack) {
@@ -111,7 +143,8 @@ TEST_F(Cli, TickAndUntickSaveKeepingTheHistoryAndRestoreBringsAVersionBack) {
 
 TEST_F(Cli, UsageErrorsExitWithTwoFileProblemsWithOne) {
     const QList<QStringList> wrong = {{}, {"frobnicate"}, {"list", "x"}, {"list"}, {"categories", "more"},
-                                      {"--verbose", "categories"}, {"--dir"}, {"restore", "3"},
+                                      {"--verbose", "categories"}, {"--dir"}, {"--json", "copy", "11000"},
+                                      {"history", "--json"}, {"--json", "--cp932", "stats"}, {"restore", "3"},
                                       {"list", "--loose", "11000"}, {"tick", "NOPE"}};
     for (const QStringList& args : wrong) EXPECT_EQ(run(args), 2) << args.join(u' ').toStdString();
     EXPECT_TRUE(err.text().startsWith(QStringLiteral("kestrow-cli: no quest carries that Code\n\nUsage:")));
