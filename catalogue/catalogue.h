@@ -60,6 +60,9 @@ struct CatalogueIndex {
     std::vector<std::string> area_list;  // area lines, sorted by collate_less
     AreaNames area_names;
     std::vector<ChooserEntry> chooser;
+    // The Codes that the catalogue's last change brought, sorted: the "new
+    // quests" entry shows their lines.
+    std::vector<std::string> new_codes;
 };
 
 // What one list shows: the chosen entry, the last search and the rows.

@@ -12,6 +12,11 @@
 
 namespace kestrow {
 
+bool is_new_quest(const Catalogue& state, std::string_view line) {
+    return !state.new_codes.empty() &&
+           std::binary_search(state.new_codes.begin(), state.new_codes.end(), clear_key(line), std::less<>());
+}
+
 int selected_code(const Catalogue& state) {
     if (state.selected_entry < 0 || state.selected_entry >= static_cast<int>(state.chooser.size())) return -1;
     return state.chooser[static_cast<std::size_t>(state.selected_entry)].code;
@@ -46,6 +51,11 @@ std::vector<std::uint32_t> filter_lines(const Catalogue& state, int code) {
         const char wanted = code == category::cleared ? cleared_flag : not_cleared_flag;
         for (std::uint32_t i = 0; i < count; ++i)
             if (held_flag(lines[i]) == wanted && in_clear_lists(stored_name(lines[i]))) result.push_back(i);
+        return result;
+    }
+    if (code == category::new_quests) {
+        for (std::uint32_t i = 0; i < count; ++i)
+            if (is_new_quest(state, lines[i])) result.push_back(i);
         return result;
     }
     if (code == category::search)

@@ -16,8 +16,12 @@ inline constexpr int job = 93000;
 inline constexpr int af = 94000;
 inline constexpr int ws = 95000;
 inline constexpr int enm = 96000;
+inline constexpr int new_quests = 97000;
 inline constexpr int search = 99000;
 }  // namespace category
+
+// Whether a line's Code came with the catalogue's last change.
+bool is_new_quest(const Catalogue& state, std::string_view line);
 
 // The item value of the selected chooser entry, or -1 with none selected.
 int selected_code(const Catalogue& state);

@@ -26,7 +26,8 @@ std::vector<Progress> chooser_progress(const Catalogue& state) {
     // Areas by the first two bytes of their lines; the special categories by code.
     std::vector<Progress> by_prefix(1 << 16);
     constexpr std::array special_codes{category::cleared, category::not_cleared, category::job,   category::af,
-                                       category::ws,      category::enm,         category::search};
+                                       category::ws,      category::enm,         category::search,
+                                       category::new_quests};
     std::array<Progress, special_codes.size()> special{};
     const bool searching = !state.search_text.empty();
     QuestSearch found(state.search_text, state.search_loose);
@@ -39,6 +40,7 @@ std::vector<Progress> chooser_progress(const Catalogue& state) {
             for (std::size_t i = 2; i < 6; ++i)
                 if (tags & tag_category_bit(special_codes[i])) count(special[i], cleared);
         if (searching && found(line)) count(special[6], cleared);
+        if (is_new_quest(state, line)) count(special[7], cleared);
     }
     std::vector<Progress> result;
     result.reserve(state.chooser.size());

@@ -46,6 +46,9 @@ constexpr std::string_view usage_text =
     "                  number, file name, number of Codes; newest first\n"
     "  restore N       make version N of the history the current ClrList.txt\n"
     "  characters      every character: name, quests cleared, all quests\n"
+    "  changes         what changed in Kestrow.txt since the window last showed it:\n"
+    "                  counts, then '+' and each new Code, '-' and each gone one\n"
+    "                  (a tab and 1 when the clear list holds it); writes nothing\n"
     "\n"
     "Options:\n"
     "  --dir DIR       the folder that holds the two files\n"
@@ -242,7 +245,7 @@ int Output::finish(int status) {
 }
 
 std::variant<Request, UsageError> parse_arguments(const QStringList& args) {
-    static constexpr std::array<std::pair<const char*, Command>, 10> commands{{
+    static constexpr std::array<std::pair<const char*, Command>, 11> commands{{
         {"categories", Command::Categories},
         {"stats", Command::Stats},
         {"list", Command::List},
@@ -253,6 +256,7 @@ std::variant<Request, UsageError> parse_arguments(const QStringList& args) {
         {"history", Command::History},
         {"restore", Command::Restore},
         {"characters", Command::Characters},
+        {"changes", Command::Changes},
     }};
     Request request;
     QStringList words;
@@ -286,7 +290,8 @@ std::variant<Request, UsageError> parse_arguments(const QStringList& args) {
     if (known == commands.end()) return UsageError{("unknown command " + words.front()).toLocal8Bit().toStdString()};
     request.command = known->second;
     const bool needs_argument = request.command != Command::Categories && request.command != Command::Stats &&
-                                request.command != Command::History && request.command != Command::Characters;
+                                request.command != Command::History && request.command != Command::Characters &&
+                                request.command != Command::Changes;
     if (needs_argument && words.size() != 2) return UsageError{"this command takes exactly one argument"};
     if (!needs_argument && words.size() != 1) return UsageError{"this command takes no argument"};
     if (needs_argument) request.argument = words[1];
@@ -391,6 +396,18 @@ int history(const std::filesystem::path& dir, Output& out) {
     return out.finish(exit_ok);
 }
 
+int changes(Loaded& in, Output& out) {
+    const CatalogueChanges found = in.doc.compareWithSeen();
+    out.text("new\t" + std::to_string(found.added.size()) + "\ngone\t" + std::to_string(found.gone.size()) +
+             "\ngone cleared\t" + std::to_string(found.gone_cleared) + "\n");
+    for (const auto& code : found.added) out.text("+\t" + code + "\n");
+    std::vector<std::string> cleared = in.doc.catalogue().clear_keys;
+    std::sort(cleared.begin(), cleared.end());
+    for (const auto& code : found.gone)
+        out.text("-\t" + code + (std::binary_search(cleared.begin(), cleared.end(), code) ? "\t1\n" : "\n"));
+    return out.finish(in.status);
+}
+
 int restore(Loaded& in, const QString& number, Output& out) {
     const auto versions = history_versions(in.doc.catalogue().clear_file_path);
     const auto chosen_number = parse_number(number);
@@ -470,6 +487,7 @@ int run(const QStringList& args, Sink& out_sink, Sink& err) {
         case Command::Tick: return tick(in, request.argument, out);
         case Command::Untick: return untick(in, request.argument, out);
         case Command::Restore: return restore(in, request.argument, out);
+        case Command::Changes: return changes(in, out);
         case Command::Help:
         case Command::History:
         case Command::Characters: break;

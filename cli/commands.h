@@ -64,7 +64,7 @@ private:
     bool failed_ = false;
 };
 
-enum class Command { Help, Categories, Stats, List, Search, Copy, Tick, Untick, History, Restore, Characters };
+enum class Command { Help, Categories, Stats, List, Search, Copy, Tick, Untick, History, Restore, Characters, Changes };
 
 struct Request {
     Command command = Command::Help;
@@ -105,6 +105,9 @@ int tick(Loaded& in, const QString& quest_code, Output& out);
 int untick(Loaded& in, const QString& quest_code, Output& out);
 int history(const std::filesystem::path& dir, Output& out);
 int restore(Loaded& in, const QString& number, Output& out);
+// What changed in Kestrow.txt since the window last showed it (Kestrow.seen),
+// writing nothing: new and gone Codes, and how many gone ones were cleared.
+int changes(Loaded& in, Output& out);
 // Every character of dir: name, cleared quest lines, all quest lines.
 int characters(const std::filesystem::path& dir, Output& out);
 

@@ -10,6 +10,8 @@
 using namespace kestrow;
 
 CKestrowDoc::CKestrowDoc(QObject* parent) : QObject(parent) {
+    // The window tells the player what a new catalogue brought.
+    core_.rememberCatalogue(true);
     connect(&watcher_, &QFileSystemWatcher::fileChanged, this, &CKestrowDoc::checkCatalogue);
     connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &CKestrowDoc::checkCatalogue);
 }

@@ -47,6 +47,8 @@ public:
     std::optional<kestrow::ClearStep> redo();
 
     bool hasUnsavedChanges() const { return core_.hasUnsavedChanges(); }
+    // What the last load found changed since the catalogue was last shown.
+    const kestrow::CatalogueChanges& catalogueChanges() const { return core_.catalogueChanges(); }
 
     // Asks before closing with unsaved changes: close anyway, stay, or save
     // (with the view's Save command) and close if that worked. False keeps

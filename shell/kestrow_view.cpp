@@ -238,6 +238,13 @@ QSize CKestrowView::firstStartSize() const {
 
 void CKestrowView::showNotices(const LoadReport& report) {
     for (const auto& notice : report.notices) MsgBox::error(box_parent(this), report_text(notice.message, notice.path));
+    const CatalogueChanges& changes = doc_->catalogueChanges();
+    if (changes.any())
+        MsgBox::show(box_parent(this), {utf8(res::catalogue_changes_text)
+                                            .arg(changes.added.size())
+                                            .arg(changes.gone.size())
+                                            .arg(changes.gone_cleared),
+                                        QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok, {}});
 }
 
 void CKestrowView::OnDestroy() {

@@ -93,6 +93,11 @@ inline constexpr std::string_view close_prompt =
 // Told when Kestrow.txt changed on disk while the window shows it.
 inline constexpr std::string_view catalogue_changed_text = "Kestrow.txt が更新されました。F5 で読み直せます。";
 
+// Shown once after loading a catalogue that differs from the one last shown.
+inline constexpr std::string_view catalogue_changes_text =
+    "カタログが変わりました。\n\n新しいクエスト: %1 件\nなくなったクエスト: %2 件（うちクリア済み %3 件。"
+    "クリア済みリストには残ります）\n\n新しいクエストは一覧の「新しいクエスト」に表示されます。";
+
 inline constexpr std::string_view save_and_close_text = "保存して終了(&S)";
 
 // Dialog layouts, in dialog units.

@@ -76,4 +76,14 @@ LoadReport load_catalogue(Catalogue& state, const std::filesystem::path& dir, co
     return load_catalogue(state, read_catalogue_files(dir, clear_file, converter));
 }
 
+std::optional<SeenCatalogue> read_seen(const std::filesystem::path& dir) {
+    // Plain ASCII and code page 932 Codes: no conversion wanted, none made.
+    struct AsIs final : Cp932Converter {
+        std::string from_utf8(std::string_view utf8, bool&) const override { return std::string(utf8); }
+    } as_is;
+    const TextFile file = read_text_file(dir / seen_file_name, FileKind::Clear, as_is);
+    if (file.status != ReadStatus::Ok) return std::nullopt;
+    return parse_seen(file.bytes);
+}
+
 }  // namespace kestrow

@@ -17,8 +17,18 @@ LoadReport DocumentCore::load(const std::filesystem::path& dir, const std::files
     LoadReport report = load_catalogue(state_, dir, clear_file, cp932_converter());
     steps_.clear();
     fill_category_chooser(state_);
+    changes_ = {};
+    if (rememberCatalogue_ && report.data_loaded) {
+        const auto seen = read_seen(dir_);
+        changes_ = compare_catalogue(state_, seen);
+        const SeenCatalogue now = seen_now(state_, seen, changes_);
+        add_new_quests_entry(state_, now.new_codes);
+        if (!seen || changes_.any()) write_seen(dir_, now);
+    }
     return report;
 }
+
+CatalogueChanges DocumentCore::compareWithSeen() const { return compare_catalogue(state_, read_seen(dir_)); }
 
 LoadReport DocumentCore::reload() {
     const OwnChanges own = own_changes(state_);

@@ -141,6 +141,25 @@ TEST_F(Cli, TickAndUntickSaveKeepingTheHistoryAndRestoreBringsAVersionBack) {
     EXPECT_EQ(lines({"history"}).size(), 3);  // what restore replaced is kept too
 }
 
+// changes compares with Kestrow.seen as the window left it, and writes nothing.
+TEST_F(Cli, ChangesReportsNewAndGoneCodesWithoutWritingTheSeenFile) {
+    EXPECT_EQ(lines({"changes"}), (QStringList{"new\t0", "gone\t0", "gone cleared\t0"}));  // nothing seen yet
+    EXPECT_FALSE(QFile::exists(path("Kestrow.seen")));
+    QFile seen(path("Kestrow.seen"));
+    ASSERT_TRUE(seen.open(QIODevice::WriteOnly));
+    seen.write("Kestrow.seen 1\r\n11001\r\n11002\r\n99999\r\n");
+    seen.close();
+    const QStringList report = lines({"changes"});
+    ASSERT_GE(report.size(), 4);
+    EXPECT_EQ(report.mid(1, 2), (QStringList{"gone\t1", "gone cleared\t0"}));
+    EXPECT_TRUE(report.contains(QStringLiteral("-\t99999")));
+    EXPECT_TRUE(report.contains(QStringLiteral("+\t11003")));
+    EXPECT_FALSE(report.contains(QStringLiteral("+\t11001")));
+    QFile again(path("Kestrow.seen"));
+    ASSERT_TRUE(again.open(QIODevice::ReadOnly));
+    EXPECT_EQ(again.readAll(), "Kestrow.seen 1\r\n11001\r\n11002\r\n99999\r\n");
+}
+
 TEST_F(Cli, UsageErrorsExitWithTwoFileProblemsWithOne) {
     const QList<QStringList> wrong = {{}, {"frobnicate"}, {"list", "x"}, {"list"}, {"categories", "more"},
                                       {"--verbose", "categories"}, {"--dir"}, {"--json", "copy", "11000"},

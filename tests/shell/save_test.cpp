@@ -110,5 +110,28 @@ TEST_F(Save, ACatalogueReplacedOnDiskIsOfferedAndReadAgainKeepingUnsavedTicks) {
     EXPECT_TRUE(action("actionFileSave")->isEnabled());
 }
 
+// What a new catalogue brought is told once, after loading, and its new
+// quests have an entry of their own; a garbage Kestrow.seen is written anew.
+TEST_F(Save, ANewCatalogueIsReportedOnceWithItsNewQuests) {
+    write_file(dataPath("Kestrow.seen"), "garbage");
+    start();
+    EXPECT_TRUE(shown_.empty());  // nothing seen yet: nothing to report
+    closeWindow();
+    EXPECT_TRUE(read_file(dataPath("Kestrow.seen")).startsWith("Kestrow.seen 1\r\n"));
+    // 11001 (cleared) goes, 11099 comes.
+    write_file(dataPath("Kestrow.txt"),
+               read_file(dataPath("Kestrow.txt")).replace("\r\n11001,", "\r\n11099,"));
+    start();
+    ASSERT_EQ(shown_.size(), 1u);
+    EXPECT_TRUE(shown_[0].request.text.contains(QStringLiteral("新しいクエスト: 1 件\nなくなったクエスト: 1 件（うちクリア済み 1 件")))
+        << shown_[0].request.text.toStdString();
+    choose(QStringLiteral("新しいクエスト"));
+    EXPECT_EQ(names().size(), 1);
+    closeWindow();
+    start();
+    EXPECT_EQ(shown_.size(), 1u);  // told once
+    EXPECT_GE(chooser()->findText(QStringLiteral("新しいクエスト")), 0);  // until the next change
+}
+
 }  // namespace
 }  // namespace kestrow::test

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "catalogue/catalogue.h"
+#include "catalogue/catalogue_changes.h"
 #include "catalogue/clear_state.h"
 #include "catalogue/clear_steps.h"
 #include "catalogue/loader.h"
@@ -29,6 +30,15 @@ public:
     // chosen category, the search and how the rows are arranged. The steps
     // to undo go: they name line positions of the catalogue before.
     LoadReport reload();
+
+    // What changed in the catalogue since Kestrow.seen was written. With
+    // remember on (the window), every load compares, adds the "new quests"
+    // entry and writes the file anew; a failure to write it is not reported.
+    // Without it (kestrow-cli), nothing reads or writes the file.
+    void rememberCatalogue(bool on) { rememberCatalogue_ = on; }
+    const CatalogueChanges& catalogueChanges() const { return changes_; }
+    // The report against the file as it is, writing nothing.
+    CatalogueChanges compareWithSeen() const;
     const std::filesystem::path& folder() const { return dir_; }
 
     const Catalogue& catalogue() const { return state_; }
@@ -83,6 +93,8 @@ private:
     Catalogue state_;
     ClearSteps steps_;
     std::filesystem::path dir_;
+    bool rememberCatalogue_ = false;
+    CatalogueChanges changes_;
 };
 
 }  // namespace kestrow
