@@ -5,7 +5,10 @@
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
+#include <QCheckBox>
+#include <QLineEdit>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
 #include <QWindow>
@@ -120,6 +123,41 @@ TEST_F(UnderX11, TicksAreUndoneByKeyAndAHeaderClickSorts) {
     settle();
     EXPECT_NE(names(), fileOrder);
     EXPECT_EQ(header->sortIndicatorSection(), 0);
+}
+
+// Ctrl+F, half-width kana typed, Alt+L for the loose search, Enter: the
+// quest spelt in full-width katakana is found. Then a catalogue copied over
+// Kestrow.txt is offered in the status bar and F5 reads it.
+TEST_F(UnderX11, ALooseSearchByKeyboardAndACatalogueReplacedWhileOpen) {
+    start();
+    QString typed;
+    const auto ran = when_modal([&](QDialog& d) {
+        ASSERT_TRUE(activate(&d));
+        // Typed as an input method hands them over: keys that carry text.
+        QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, QStringLiteral("ｾﾞﾘｰ"),
+                            Qt::NoModifier);
+        // A mnemonic clicks its box after showing it pressed for a moment.
+        QCheckBox* loose = child<QCheckBox>(d, "checkLooseSearch");
+        QSignalSpy toggled(loose, &QCheckBox::toggled);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_L, Qt::AltModifier);
+        toggled.wait(5000);
+        typed = child<QLineEdit>(d, "editFind")->text() + (loose->isChecked() ? "+" : "-");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    QTest::keyClick(questList(), Qt::Key_F, Qt::ControlModifier);
+    settle();
+    ASSERT_TRUE(*ran);
+    EXPECT_EQ(typed, QStringLiteral("ｾﾞﾘｰ+"));
+    EXPECT_EQ(names(), QStringList{QStringLiteral("ゼリー職人の依頼")});
+
+    QSignalSpy changed(view()->document(), &CKestrowDoc::catalogueChangedOnDisk);
+    write_file(dataPath("Kestrow.new"), read_file(dataPath("Kestrow.txt")) + "12099,Extra,,,,,0\r\n");
+    ASSERT_TRUE(QFile::remove(dataPath("Kestrow.txt")) && QFile::rename(dataPath("Kestrow.new"), dataPath("Kestrow.txt")));
+    ASSERT_TRUE(changed.wait(5000));
+    QTest::keyClick(questList(), Qt::Key_F5);
+    settle();
+    choose(QStringLiteral("ハーヴェル旧市街"));
+    EXPECT_TRUE(names().contains(QStringLiteral("Extra")));
 }
 
 }  // namespace
