@@ -16,16 +16,15 @@ CKestrowDoc::CKestrowDoc(QObject* parent) : QObject(parent) {
 
 bool CKestrowDoc::OnNewDocument() { return true; }
 
-LoadReport CKestrowDoc::load(const std::filesystem::path& dir) {
-    LoadReport report = core_.load(dir);
-    watchCatalogue();
-    emit loaded();
-    announceUnsaved();
-    return report;
+LoadReport CKestrowDoc::load(const std::filesystem::path& dir) { return announceLoad(core_.load(dir)); }
+
+LoadReport CKestrowDoc::load(const std::filesystem::path& dir, const std::filesystem::path& clear_file) {
+    return announceLoad(core_.load(dir, clear_file));
 }
 
-LoadReport CKestrowDoc::reload() {
-    LoadReport report = core_.reload();
+LoadReport CKestrowDoc::reload() { return announceLoad(core_.reload()); }
+
+LoadReport CKestrowDoc::announceLoad(LoadReport report) {
     watchCatalogue();
     emit loaded();
     announceUnsaved();
@@ -124,9 +123,13 @@ void CKestrowDoc::announceUnsaved() {
     emit unsavedChangesChanged(unsaved);
 }
 
-bool CKestrowDoc::CanCloseFrame(QWidget* frame) {
+bool CKestrowDoc::CanCloseFrame(QWidget* frame) { return askToLeave(frame, res::close_prompt); }
+
+bool CKestrowDoc::CanSwitchCharacter(QWidget* frame) { return askToLeave(frame, res::character_switch_prompt); }
+
+bool CKestrowDoc::askToLeave(QWidget* frame, std::string_view prompt) {
     if (!hasUnsavedChanges()) return true;
-    switch (MsgBox::askYesNoSave(frame, utf8(res::close_prompt), utf8(res::save_and_close_text))) {
+    switch (MsgBox::askYesNoSave(frame, utf8(prompt), utf8(res::save_and_close_text))) {
         case QMessageBox::Yes: return true;
         case QMessageBox::Save: return saveCommand_ && saveCommand_();
         default: return false;
