@@ -32,8 +32,9 @@ CCharactersMenu::CCharactersMenu(QMainWindow* frame, QMenu* fileMenu, CKestrowVi
     QAction* before = nullptr;
     for (QAction* a : fileMenu->actions())
         if (a->isSeparator()) before = a;
-    fileMenu->insertMenu(before, menu_)->setObjectName(QStringLiteral("actionCharacters"));
-    fileMenu->insertSeparator(before);
+    QAction* submenu = fileMenu->insertMenu(before, menu_);
+    submenu->setObjectName(QStringLiteral("actionCharacters"));
+    fileMenu->insertSeparator(submenu);
 
     group_ = new QActionGroup(this);
     newAction_ = command(this, res::character_new_text, "actionCharacterNew");
@@ -59,7 +60,8 @@ void CCharactersMenu::rebuild() {
     bool currentIsMain = true;
     for (const Character& character : characters.characters) {
         ++number;
-        auto* a = new QAction(character.name, group_);
+        // An & in a name is shown, not taken for a mnemonic.
+        auto* a = new QAction(QString(character.name).replace(u'&', QStringLiteral("&&")), group_);
         a->setObjectName(QStringLiteral("actionCharacter%1").arg(number));
         a->setCheckable(true);
         if (character.name == view_->character()) {

@@ -301,6 +301,11 @@ void CKestrowView::showCharacter(const QString& name) {
     const int code = c.selected_entry >= 0 ? selected_code(c) : category::search;
     character_ = character->name;
     Profile().writeText(settings::current_character, character->main ? QString() : character_);
+    // The main character's new name moves no file: its unsaved ticks stay.
+    if (character->clear_file() == c.clear_file_path) {
+        emit charactersChanged();
+        return;
+    }
     showNotices(doc_->load(dataDir_, character->clear_file()));
     doc_->arrange(hide_cleared, sort_column, descending);
     showSortIndicator();

@@ -112,7 +112,8 @@ public:
     // character's progress in the same category. False when the player stays.
     bool switchCharacter(const QString& name);
     // Shows that character's progress without asking (the main one's when
-    // there is none of that name): after a rename moved its files, or a removal.
+    // there is none of that name): after a rename moved its files, or a
+    // removal. A rename that moved nothing only changes the name shown.
     void showCharacter(const QString& name);
 
     const kestrow::Catalogue& catalogue() const;

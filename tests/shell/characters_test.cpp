@@ -83,6 +83,17 @@ TEST_F(Characters, ANewCharacterTicksApartAndTheOthersSeeIt) {
     EXPECT_EQ(frame()->windowTitle(), QStringLiteral("ケストロウ"));
     EXPECT_EQ(frame()->findChild<QMenu*>(QStringLiteral("menuCharacters"))->actions().size(), 5);  // メイン, a line, 3
     EXPECT_EQ(icons(), mainIcons);
+
+    // The main character's new name moves no file: an unsaved tick stays.
+    setCleared(1, true);
+    when_modal([](QDialog& d) {
+        static_cast<QInputDialog&>(d).setTextValue(QStringLiteral("ハル"));
+        d.accept();
+    });
+    action("actionCharacterRename")->trigger();
+    settle();
+    EXPECT_EQ(action("actionCharacter1")->text(), QStringLiteral("ハル"));
+    EXPECT_TRUE(view()->document()->hasUnsavedChanges());
 }
 
 }  // namespace
