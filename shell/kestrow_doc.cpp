@@ -123,13 +123,17 @@ void CKestrowDoc::announceUnsaved() {
     emit unsavedChangesChanged(unsaved);
 }
 
-bool CKestrowDoc::CanCloseFrame(QWidget* frame) { return askToLeave(frame, res::close_prompt); }
+bool CKestrowDoc::CanCloseFrame(QWidget* frame) {
+    return askToLeave(frame, res::close_prompt, res::save_and_close_text);
+}
 
-bool CKestrowDoc::CanSwitchCharacter(QWidget* frame) { return askToLeave(frame, res::character_switch_prompt); }
+bool CKestrowDoc::CanSwitchCharacter(QWidget* frame) {
+    return askToLeave(frame, res::character_switch_prompt, res::save_and_switch_text);
+}
 
-bool CKestrowDoc::askToLeave(QWidget* frame, std::string_view prompt) {
+bool CKestrowDoc::askToLeave(QWidget* frame, std::string_view prompt, std::string_view save_text) {
     if (!hasUnsavedChanges()) return true;
-    switch (MsgBox::askYesNoSave(frame, utf8(prompt), utf8(res::save_and_close_text))) {
+    switch (MsgBox::askYesNoSave(frame, utf8(prompt), utf8(save_text))) {
         case QMessageBox::Yes: return true;
         case QMessageBox::Save: return saveCommand_ && saveCommand_();
         default: return false;

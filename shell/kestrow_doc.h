@@ -80,7 +80,7 @@ private:
     auto changeClearStates(Change change);
     void announceUnsaved();
     kestrow::LoadReport announceLoad(kestrow::LoadReport report);
-    bool askToLeave(QWidget* frame, std::string_view prompt);
+    bool askToLeave(QWidget* frame, std::string_view prompt, std::string_view save_text);
     // Watches Kestrow.txt, and its folder for a file put in its place.
     void watchCatalogue();
     void checkCatalogue();

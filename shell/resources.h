@@ -108,6 +108,7 @@ inline constexpr std::string_view character_remove_prompt =
     "キャラクター「%1」を削除しますか？\n\nクリア済みリストは キャラクター/.削除済み に移されます。";
 inline constexpr std::string_view character_switch_prompt =
     "保存されていない変更があります。\n\n保存せずにキャラクターを切り替えてよろしいですか？";
+inline constexpr std::string_view save_and_switch_text = "保存して切り替え(&S)";
 inline constexpr std::string_view character_title = "ケストロウ - %1";
 inline constexpr std::string_view other_characters_text = "ほかのキャラクター: %1";
 inline constexpr std::string_view other_characters_separator = ", ";

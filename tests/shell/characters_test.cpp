@@ -71,6 +71,8 @@ TEST_F(Characters, ANewCharacterTicksApartAndTheOthersSeeIt) {
     ctrl(Qt::Key_1);
     EXPECT_EQ(frame()->windowTitle(), QStringLiteral("ケストロウ - メイン"));
     EXPECT_TRUE(action("actionCharacter1")->isChecked());
+    ASSERT_EQ(shown_.size(), 3u);
+    EXPECT_EQ(shown_.back().request.save_text, QStringLiteral("保存して切り替え(&S)"));
     EXPECT_EQ(icons(), mainIcons);
     EXPECT_EQ(otherCharacters(1), QStringLiteral("ほかのキャラクター: アキ"));
     EXPECT_EQ(otherCharacters(0), QString());

@@ -145,6 +145,8 @@ TEST_F(UnderX11, ACharacterMadeByKeyboardShowsInTheOthersDialog) {
     ASSERT_EQ(frame()->windowTitle(), QStringLiteral("ケストロウ - ユウ"));
     setCleared(1, true);
     answers_ = {QMessageBox::Save};
+    // The window manager gives the focus back to the window in its own time.
+    ASSERT_TRUE(activate(frame()));
     QTest::keyClick(questList(), Qt::Key_1, Qt::ControlModifier);
     settle();
     selectRow(1);
