@@ -18,16 +18,15 @@ CKestrowDoc::CKestrowDoc(QObject* parent) : QObject(parent) {
 
 bool CKestrowDoc::OnNewDocument() { return true; }
 
-LoadReport CKestrowDoc::load(const std::filesystem::path& dir) {
-    LoadReport report = core_.load(dir);
-    watchCatalogue();
-    emit loaded();
-    announceUnsaved();
-    return report;
+LoadReport CKestrowDoc::load(const std::filesystem::path& dir) { return announceLoad(core_.load(dir)); }
+
+LoadReport CKestrowDoc::load(const std::filesystem::path& dir, const std::filesystem::path& clear_file) {
+    return announceLoad(core_.load(dir, clear_file));
 }
 
-LoadReport CKestrowDoc::reload() {
-    LoadReport report = core_.reload();
+LoadReport CKestrowDoc::reload() { return announceLoad(core_.reload()); }
+
+LoadReport CKestrowDoc::announceLoad(LoadReport report) {
     watchCatalogue();
     emit loaded();
     announceUnsaved();
@@ -127,8 +126,16 @@ void CKestrowDoc::announceUnsaved() {
 }
 
 bool CKestrowDoc::CanCloseFrame(QWidget* frame) {
+    return askToLeave(frame, res::close_prompt, res::save_and_close_text);
+}
+
+bool CKestrowDoc::CanSwitchCharacter(QWidget* frame) {
+    return askToLeave(frame, res::character_switch_prompt, res::save_and_switch_text);
+}
+
+bool CKestrowDoc::askToLeave(QWidget* frame, std::string_view prompt, std::string_view save_text) {
     if (!hasUnsavedChanges()) return true;
-    switch (MsgBox::askYesNoSave(frame, utf8(res::close_prompt), utf8(res::save_and_close_text))) {
+    switch (MsgBox::askYesNoSave(frame, utf8(prompt), utf8(save_text))) {
         case QMessageBox::Yes: return true;
         case QMessageBox::Save: return saveCommand_ && saveCommand_();
         default: return false;

@@ -25,6 +25,8 @@ public:
     const kestrow::Catalogue& catalogue() const { return core_.catalogue(); }
 
     kestrow::LoadReport load(const std::filesystem::path& dir);
+    // The catalogue of dir with one character's clear file.
+    kestrow::LoadReport load(const std::filesystem::path& dir, const std::filesystem::path& clear_file);
     // Kestrow.txt read again, the unsaved ticks, the category and the search kept.
     kestrow::LoadReport reload();
 
@@ -54,6 +56,8 @@ public:
     // (with the view's Save command) and close if that worked. False keeps
     // the window open.
     bool CanCloseFrame(QWidget* frame);
+    // The same question before another character's progress replaces this one.
+    bool CanSwitchCharacter(QWidget* frame);
     void setSaveCommand(std::function<bool()> save) { saveCommand_ = std::move(save); }
 
 signals:
@@ -77,6 +81,8 @@ private:
     template <class Change>
     auto changeClearStates(Change change);
     void announceUnsaved();
+    kestrow::LoadReport announceLoad(kestrow::LoadReport report);
+    bool askToLeave(QWidget* frame, std::string_view prompt, std::string_view save_text);
     // Watches Kestrow.txt, and its folder for a file put in its place.
     void watchCatalogue();
     void checkCatalogue();

@@ -178,9 +178,15 @@ void CKestrowView::OnInitialUpdate() {
     Profile profile;
     readProfile(profile);
 
-    showNotices(doc_->load(dataDir_));
+    // A character that is gone since gives way to the main one.
+    const CharacterList characters = list_characters(dataDir_);
+    const Character* character = characters.find(profile.readText(settings::current_character));
+    if (!character) character = &characters.characters.front();
+    character_ = character->name;
+    showNotices(doc_->load(dataDir_, character->clear_file()));
     fitUnsizedColumns();
     restoreListSettings(profile);
+    emit charactersChanged();
     updateCommands();
     // Another program may write the clear list while this window is elsewhere.
     window()->installEventFilter(this);
@@ -273,10 +279,53 @@ void CKestrowView::restoreListSettings(Profile& profile) {
     showSortIndicator();
     bool known = false;
     const int code = profile.readText(settings::chosen_category).toInt(&known);
+    if (known) selectCategory(code);
+    categoryChooser_->setCurrentIndex(doc_->catalogue().selected_entry);
+}
+
+void CKestrowView::selectCategory(int code) {
     const auto& chooser = doc_->catalogue().chooser;
     const auto entry = std::find_if(chooser.begin(), chooser.end(), [&](const ChooserEntry& e) { return e.code == code; });
-    if (known && entry != chooser.end()) doc_->selectEntry(static_cast<int>(entry - chooser.begin()));
+    if (entry != chooser.end()) doc_->selectEntry(static_cast<int>(entry - chooser.begin()));
+}
+
+bool CKestrowView::switchCharacter(const QString& name) {
+    if (name == character_) return true;
+    if (!doc_->CanSwitchCharacter(box_parent(this))) return false;
+    showCharacter(name);
+    return true;
+}
+
+void CKestrowView::showCharacter(const QString& name) {
+    const CharacterList characters = list_characters(dataDir_);
+    const Character* character = characters.find(name);
+    if (!character) character = &characters.characters.front();
+    // The list keeps its arrangement and category; a search is not carried over.
+    const Catalogue& c = doc_->catalogue();
+    const bool hide_cleared = c.hide_cleared;
+    const int sort_column = c.sort_column;
+    const bool descending = c.sort_descending;
+    const int code = c.selected_entry >= 0 ? selected_code(c) : category::search;
+    character_ = character->name;
+    Profile().writeText(settings::current_character, character->main ? QString() : character_);
+    // The main character's new name moves no file: its unsaved ticks stay.
+    if (character->clear_file() == c.clear_file_path) {
+        emit charactersChanged();
+        return;
+    }
+    showNotices(doc_->load(dataDir_, character->clear_file()));
+    doc_->arrange(hide_cleared, sort_column, descending);
+    showSortIndicator();
+    if (code != category::search) selectCategory(code);
     categoryChooser_->setCurrentIndex(doc_->catalogue().selected_entry);
+    updateCommands();
+    emit charactersChanged();
+}
+
+QString CKestrowView::otherCharactersText() const {
+    const QStringList names = otherClears_.names(dataDir_, character_, quest_.code);
+    if (names.isEmpty()) return {};
+    return utf8(res::other_characters_text).arg(names.join(utf8(res::other_characters_separator)));
 }
 
 void CKestrowView::resizeEvent(QResizeEvent* event) {

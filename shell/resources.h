@@ -100,6 +100,24 @@ inline constexpr std::string_view catalogue_changes_text =
 
 inline constexpr std::string_view save_and_close_text = "保存して終了(&S)";
 
+// The characters of the data folder: the submenu of ファイル, the name
+// question, the removal question, the title and the quest dialog's line.
+inline constexpr std::string_view characters_menu_text = "キャラクター(&C)";
+inline constexpr std::string_view character_new_text = "新しいキャラクター(&N)...";
+inline constexpr std::string_view character_rename_text = "名前の変更(&R)...";
+inline constexpr std::string_view character_remove_text = "削除(&D)...";
+inline constexpr std::string_view character_new_caption = "新しいキャラクター";
+inline constexpr std::string_view character_rename_caption = "名前の変更";
+inline constexpr std::string_view character_name_label = "キャラクターの名前:";
+inline constexpr std::string_view character_remove_prompt =
+    "キャラクター「%1」を削除しますか？\n\nクリア済みリストは キャラクター/.削除済み に移されます。";
+inline constexpr std::string_view character_switch_prompt =
+    "保存されていない変更があります。\n\n保存せずにキャラクターを切り替えてよろしいですか？";
+inline constexpr std::string_view save_and_switch_text = "保存して切り替え(&S)";
+inline constexpr std::string_view character_title = "ケストロウ - %1";
+inline constexpr std::string_view other_characters_text = "ほかのキャラクター: %1";
+inline constexpr std::string_view other_characters_separator = ", ";
+
 // Dialog layouts, in dialog units.
 struct DlgRect {
     int x, y, width, height;

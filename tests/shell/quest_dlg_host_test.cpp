@@ -42,6 +42,7 @@ public:
     int selectedRow() const override { return selected; }
     int rowCount() const override { return static_cast<int>(rows.size()); }
     DialogGeometry& dialogGeometry() override { return geometry_; }
+    QString otherCharactersText() const override { return {}; }
 
 private:
     CurrentQuest quest_;

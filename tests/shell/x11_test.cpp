@@ -160,5 +160,39 @@ TEST_F(UnderX11, ALooseSearchByKeyboardAndACatalogueReplacedWhileOpen) {
     EXPECT_TRUE(names().contains(QStringLiteral("Extra")));
 }
 
+// A second character made by keyboard (Alt+F, C, N, its name, Enter): a tick
+// in it shows in the main character's dialog after Ctrl+1.
+TEST_F(UnderX11, ACharacterMadeByKeyboardShowsInTheOthersDialog) {
+    start();
+    choose(QStringLiteral("ハーヴェル港"));
+    QTest::keyClick(frame(), Qt::Key_F, Qt::AltModifier);
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_C);
+    QWidget* submenu = QApplication::activePopupWidget();
+    ASSERT_EQ(submenu->objectName(), u"menuCharacters");
+    const auto named = when_modal([](QDialog& d) {
+        ASSERT_TRUE(activate(&d));
+        // keyClicks takes Latin-1 only: each character goes as the text of a key.
+        for (const QChar c : QStringLiteral("ユウ"))
+            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, QString(c), {});
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    QTest::keyClick(submenu, Qt::Key_N);
+    settle();
+    ASSERT_TRUE(*named);
+    ASSERT_EQ(frame()->windowTitle(), QStringLiteral("ケストロウ - ユウ"));
+    setCleared(1, true);
+    answers_ = {QMessageBox::Save};
+    // The window manager gives the focus back to the window in its own time.
+    ASSERT_TRUE(activate(frame()));
+    QTest::keyClick(questList(), Qt::Key_1, Qt::ControlModifier);
+    settle();
+    selectRow(1);
+    QString line;
+    when_modal([&](QDialog& d) { line = child<QLabel>(d, "labelOtherCharacters")->text(); });
+    QTest::keyClick(questList(), Qt::Key_Return);
+    EXPECT_EQ(line, QStringLiteral("ほかのキャラクター: ユウ"));
+}
+
 }  // namespace
 }  // namespace kestrow::test

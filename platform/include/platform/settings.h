@@ -70,6 +70,9 @@ inline constexpr Setting sort_column{"Settings", "SortColumn", Kind::Number, -1}
 inline constexpr Setting sort_descending{"Settings", "SortDescending", Kind::Number, 0, Bound::Zero};
 inline constexpr Setting chosen_category{"Settings", "Category", Kind::Text};
 
+// The character whose progress the window showed last, by name; none for the main one.
+inline constexpr Setting current_character{"Settings", "Character", Kind::Text};
+
 // What Form and Screen stand for, along the axis of one value.
 struct Extents {
     int form = 0;
