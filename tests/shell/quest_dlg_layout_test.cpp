@@ -26,15 +26,20 @@ TEST(QuestDialogLayout, KeepsTheTemplateAtItsOwnSizeAndFollowsAnyOther) {
         for (int WinRect::*edge : {&WinRect::left, &WinRect::top, &WinRect::right, &WinRect::bottom})
             EXPECT_NEAR(same[c].*edge, now[c].*edge, 1) << c;
 
-    // Larger, with an odd R (R / 2 = 450).
-    const QuestControlRects expected = {{
-        {14, 6, 882, 60},     {14, 62, 882, 116},   {14, 120, 882, 174},  {14, 177, 882, 611},  // group boxes
-        {795, 660, 883, 683}, {14, 660, 102, 683},  {469, 660, 557, 683}, {336, 660, 424, 683}, // Next Prev Cancel OK
-        {25, 31, 866, 54},    {25, 88, 866, 111},   {25, 146, 866, 169},  {25, 203, 866, 601},  // text boxes
-        {329, 630, 382, 643}, {387, 630, 422, 643}, {437, 630, 563, 646},                       // labels, tick
+    // Grown by W and H, each edge moves with the one it follows: by nothing, by
+    // half the width (the buttons and the tick stay centred), the width or the height.
+    constexpr int W = 100, M = 50, H = 60;
+    const std::array<std::array<int, 4>, quest_control_count> moves = {{
+        {0, 0, W, 0}, {0, 0, W, 0}, {0, 0, W, 0}, {0, 0, W, H},  // group boxes
+        {W, H, W, H}, {0, H, 0, H}, {M, H, M, H}, {M, H, M, H},  // Next Previous Cancel OK
+        {0, 0, W, 0}, {0, 0, W, 0}, {0, 0, W, 0}, {0, 0, W, H},  // text boxes
+        {M, H, M, H}, {M, H, M, H}, {M, H, M, H},                // labels, tick
     }};
-    const QuestControlRects placed = quest_dialog_layout({-4, -30, 901, 700}, now);
-    for (int c = 0; c < quest_control_count; ++c) EXPECT_EQ(placed[c], expected[c]) << c;
+    const QuestControlRects grown = quest_dialog_layout({-6, -25, 638 + W, 396 + H}, now);
+    for (int c = 0; c < quest_control_count; ++c) {
+        const auto& [l, t, r, b] = moves[c];
+        EXPECT_EQ(grown[c], (WinRect{same[c].left + l, same[c].top + t, same[c].right + r, same[c].bottom + b})) << c;
+    }
 
     // Tiny: sizes come out negative, and -7 / 2 is -3, not -4.
     const QuestControlRects t = quest_dialog_layout({-6, -25, -7, 30}, now);
