@@ -37,7 +37,7 @@ protected:
     // The enabled view commands, by object name less "action".
     QString enabled() const {
         QStringList on;
-        for (const char* name : {"actionChange", "actionEditCopy", "actionFileSave", "actionEditFind"})
+        for (const char* name : {"actionChange", "actionEditCopy", "actionFileSave", "actionEditFind", "actionFileRestore"})
             if (action(name)->isEnabled()) on << QString::fromLatin1(name + 6);
         return on.join(u' ');
     }
@@ -58,10 +58,6 @@ TEST_F(MainWindow, FirstStartShowsTheEmptyFormWithDefaults) {
     EXPECT_TRUE(view()->width() >= wanted.width() || frame()->width() == area.width());
     EXPECT_TRUE(view()->height() >= wanted.height() || frame()->height() == area.height());
     EXPECT_GT(wanted.height(), 15 * 16);
-    // The list keeps its distance to the form's edges, below the chooser's band.
-    frame()->resize(900, 600);
-    settle();
-    EXPECT_EQ(questList()->geometry(), view()->rect().adjusted(10, 40, -10, -10));
 }
 
 // Folders in place of both files: each reported, in the order they are read,
@@ -125,48 +121,39 @@ TEST_F(MainWindow, ACategoryShowsItsRowsWithTheirIcons) {
     }
 }
 
-TEST_F(MainWindow, CommandsFollowRowsSelectionAndMarkAndCtrlSSavesTheSortedCodes) {
-    start();
-    EXPECT_EQ(enabled(), "EditFind");
-    choose(harbour);
-    EXPECT_EQ(enabled(), "EditCopy EditFind");
-    selectRow(2);
-    EXPECT_EQ(enabled(), "Change EditCopy EditFind");
-    setCleared(1, true);   // 11002 ticked
-    setCleared(0, false);  // 11001 unticked; in an area the row stays selected
-    EXPECT_EQ(enabled(), "Change EditCopy FileSave EditFind");
-    const QByteArray sample = read_file(dataPath("ClrList.txt"));
-    press(Qt::Key_S);
-    EXPECT_EQ(enabled(), "Change EditCopy EditFind");
-    EXPECT_EQ(read_file(dataPath("ClrList.txt")), QByteArray(sample).replace("11001\r\n", "11002\r\n"));
-    // Disabled, Ctrl+S writes nothing.
-    write_file(dataPath("ClrList.txt"), "kept\r\n");
-    press(Qt::Key_S);
-    EXPECT_EQ(read_file(dataPath("ClrList.txt")), "kept\r\n");
-    EXPECT_EQ(QDir(dataDir_).entryList(QDir::Files | QDir::Hidden).size(), 2);
-    // An empty category leaves nothing to copy.
-    choose(QStringLiteral("検索結果"));
-    EXPECT_EQ(enabled(), "EditFind");
-}
-
-TEST_F(MainWindow, TheProgressPaneAndTheOpenListShowTheFiguresAfterEveryChange) {
+// The commands and the figures follow the rows, the selection and the mark.
+TEST_F(MainWindow, CommandsAndFiguresFollowRowsSelectionAndMarkAndCtrlSSavesTheSortedCodes) {
     start();
     QLabel* pane = frame()->progressPane();
-    EXPECT_EQ(pane->text(), QString());  // no category yet
     const auto figures = [&](int entry) {
         return chooser()->model()->index(entry, 0).data(ChooserModel::progress_role).toString();
     };
     const int open = chooser()->findText(QStringLiteral("未クリア"));
+    EXPECT_EQ(enabled() + u'|' + pane->text(), "EditFind|");  // no category yet
     choose(harbour);
-    EXPECT_EQ(pane->text(), QStringLiteral("クリア済み 2 / 9"));
-    setCleared(1, true);
-    EXPECT_EQ(pane->text(), QStringLiteral("クリア済み 3 / 9"));
-    EXPECT_EQ(QStringList({figures(0), figures(open)}), QStringList({"3/9", "0/22"}));
+    EXPECT_EQ(enabled() + u'|' + pane->text(), QStringLiteral("EditCopy EditFind|クリア済み 2 / 9"));
+    selectRow(2);
+    EXPECT_EQ(enabled(), "Change EditCopy EditFind");
+    setCleared(1, true);  // 11002 ticked
+    EXPECT_EQ(QStringList({pane->text(), figures(0), figures(open)}), QStringList({"クリア済み 3 / 9", "3/9", "0/22"}));
     EXPECT_EQ(chooser()->itemText(0), harbour);  // the entry's own text is unchanged
     // The open list is wide enough for the widest entry with its figures.
     EXPECT_GE(chooser()->view()->minimumWidth(), chooser()->view()->sizeHintForColumn(0));
     EXPECT_GT(chooser()->view()->sizeHintForColumn(0),
               chooser()->fontMetrics().horizontalAdvance(QStringLiteral("ハーヴェル旧市街") + QStringLiteral("3/9")));
+    setCleared(0, false);  // 11001 unticked; in an area the row stays selected
+    EXPECT_EQ(enabled(), "Change EditCopy FileSave EditFind");  // a tick keeps no version to restore
+    const QByteArray sample = read_file(dataPath("ClrList.txt"));
+    press(Qt::Key_S);
+    EXPECT_EQ(enabled(), "Change EditCopy EditFind FileRestore");
+    EXPECT_EQ(read_file(dataPath("ClrList.txt")), QByteArray(sample).replace("11001\r\n", "11002\r\n"));
+    // Disabled, Ctrl+S writes nothing.
+    write_file(dataPath("ClrList.txt"), "kept\r\n");
+    press(Qt::Key_S);
+    EXPECT_EQ(read_file(dataPath("ClrList.txt")), "kept\r\n");
+    // An empty category leaves nothing to copy.
+    choose(QStringLiteral("検索結果"));
+    EXPECT_EQ(enabled(), "EditFind FileRestore");
 }
 
 // Ctrl+C gives the shown lines as held; Ctrl+Shift+C a header, then the rows
@@ -252,45 +239,17 @@ TEST_F(MainWindow, HeaderClicksSortTheRowsAndHideClearedLeavesTicksOut) {
                                                    .arg(fileOrder.size()));  // every quest still counts
 }
 
-// The next start shows the list as it was left: category, hidden quests, sort.
-TEST_F(MainWindow, TheListComesBackAsItWasLeft) {
-    start();
-    choose(harbour);
-    action("actionViewHideCleared")->trigger();
-    for (int click = 0; click < 2; ++click) emit questList()->header()->sectionClicked(1);
-    const QStringList shown = names();
-    closeWindow();
-    start();
-    EXPECT_EQ(chooser()->currentText(), harbour);
-    EXPECT_EQ(names(), shown);
-    EXPECT_TRUE(action("actionViewHideCleared")->isChecked());
-    EXPECT_EQ(questList()->header()->sortIndicatorOrder(), Qt::DescendingOrder);
-    // A category that no longer exists chooses nothing.
-    closeWindow();
-    write_file(dataPath("Kestrow.txt"), "011000,A\r\n11001,x,,,,,0\r\n");
-    profile().setValue("Settings/Category", "12000");
-    start();
-    EXPECT_EQ(chooser()->currentIndex(), -1);
-}
-
-TEST_F(MainWindow, MenusAndToolBarAreBuiltFromTheTablesAndTheViewMenuHidesTheBars) {
-    start();
-    // A prompt gives the status tip before its line feed and the tool tip after it.
-    EXPECT_EQ(action("actionEditFind")->statusTip() + u'|' + action("actionEditFind")->toolTip(),
-              QStringLiteral("指定した文字列の検索|検索"));
-    action("actionViewToolbar")->trigger();
-    action("actionViewStatusBar")->trigger();
-    EXPECT_FALSE(frame()->toolBar()->isVisible() || frame()->statusBar()->isVisible());
-    EXPECT_FALSE(action("actionViewToolbar")->isChecked() || action("actionViewStatusBar")->isChecked());
-}
-
-TEST_F(MainWindow, KeyPanesShowALockOnlyWhileItIsOnAndTheAboutBoxItsTexts) {
+// The bars and the menus built from the tables, the key panes and the About box.
+TEST_F(MainWindow, BarsMenusKeyPanesAndTheAboutBox) {
     // Only the caps lock's state is known.
     struct FakeLocks final : KeyLockState {
         std::optional<bool> caps = true;
         std::optional<bool> isOn(LockKey k) const override { return k == LockKey::Caps ? caps : std::nullopt; }
     };
     start();
+    // A prompt gives the status tip before its line feed and the tool tip after it.
+    EXPECT_EQ(action("actionEditFind")->statusTip() + u'|' + action("actionEditFind")->toolTip(),
+              QStringLiteral("指定した文字列の検索|検索"));
     auto* locks = new FakeLocks;
     frame()->setKeyLockState(std::unique_ptr<KeyLockState>(locks));
     QStringList seen;
@@ -315,8 +274,14 @@ TEST_F(MainWindow, KeyPanesShowALockOnlyWhileItIsOnAndTheAboutBoxItsTexts) {
     });
     action("actionAppAbout")->trigger();
     EXPECT_EQ(about, QStringLiteral("ケストロウのバージョン （’◇’）ゞ|Kestrow Version 1.1"));
+    // The View menu hides the bars.
+    action("actionViewToolbar")->trigger();
+    action("actionViewStatusBar")->trigger();
+    EXPECT_FALSE(frame()->toolBar()->isVisible() || frame()->statusBar()->isVisible());
+    EXPECT_FALSE(action("actionViewToolbar")->isChecked() || action("actionViewStatusBar")->isChecked());
 }
 
+// At the session's end and at a close, in the real box as Qt draws it there.
 TEST_F(MainWindow, UnsavedChangesAreConfirmedAtCloseAndAtSessionEnd) {
     start();
     EXPECT_TRUE(frame()->OnQueryEndSession());  // nothing unsaved: nothing asked
@@ -327,30 +292,24 @@ TEST_F(MainWindow, UnsavedChangesAreConfirmedAtCloseAndAtSessionEnd) {
     answers_ = {QMessageBox::No, QMessageBox::Yes};
     EXPECT_FALSE(frame()->OnQueryEndSession());
     EXPECT_TRUE(frame()->OnQueryEndSession());
-    ASSERT_EQ(shown_.size(), 2u);
-    const MessageRequest& asked = shown_[1].request;
-    EXPECT_EQ(asked.text, QStringLiteral("保存されていない変更があります。\n\nこのまま終了してよろしいですか？ （’◇’）ゞ"));
-    EXPECT_EQ(asked.icon, QMessageBox::Question);
-    EXPECT_EQ(asked.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Save);
-    // The real box, as Qt draws it, at a close: No, its default, keeps the window
-    // and the changes; the placement is stored all the same.
     MsgBox::setResponder(nullptr);
-    QStringList buttons;
+    QString asked;
     const auto answer = [&](QMessageBox::StandardButton which) {
-        when_modal([&buttons, which](QDialog& d) {
+        when_modal([&asked, which](QDialog& d) {
             auto& box = static_cast<QMessageBox&>(d);
-            buttons.clear();
-            for (const auto b : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Save}) buttons << box.button(b)->text();
-            EXPECT_EQ(box.defaultButton(), box.button(QMessageBox::No));
+            asked = box.text();
+            for (const auto b : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Save}) asked += u'|' + box.button(b)->text();
+            EXPECT_TRUE(box.icon() == QMessageBox::Question && box.defaultButton() == box.button(QMessageBox::No));
             box.button(which)->click();
         });
         closeWindow();
     };
+    // No keeps the window and the changes; the placement is stored all the same.
     answer(QMessageBox::No);
-    EXPECT_EQ(buttons, (QStringList{"はい(&Y)", "いいえ(&N)", "保存して終了(&S)"}));
+    EXPECT_EQ(asked, QStringLiteral("保存されていない変更があります。\n\nこのまま終了してよろしいですか？ （’◇’）ゞ"
+                                    "|はい(&Y)|いいえ(&N)|保存して終了(&S)"));
     ASSERT_NE(frame(), nullptr);
-    EXPECT_TRUE(frame()->isVisible());
-    EXPECT_TRUE(view()->document()->hasUnsavedChanges());
+    EXPECT_TRUE(frame()->isVisible() && view()->document()->hasUnsavedChanges());
     EXPECT_FALSE(storedPlacement().isEmpty());
     // Yes closes without saving.
     answer(QMessageBox::Yes);
@@ -358,7 +317,9 @@ TEST_F(MainWindow, UnsavedChangesAreConfirmedAtCloseAndAtSessionEnd) {
     EXPECT_EQ(read_file(dataPath("ClrList.txt")), before);
 }
 
-TEST_F(MainWindow, WidthsAndDialogGeometryAreReadAtStartAndWrittenOnExit) {
+// Column widths, the dialog's geometry, the window's placement and the list as
+// it was left (category, hidden quests, sort) are read at start and written on exit.
+TEST_F(MainWindow, TheListAndItsGeometryComeBackAsTheyWereLeft) {
     // A non-number or -1 is the default; column 8 does not exist and is left alone.
     for (const auto& [key, value] : std::initializer_list<std::pair<const char*, QVariant>>{
              {"CWidth/1", "wide"}, {"CWidth/2", 99999}, {"CWidth/4", 250}, {"CWidth/5", -7}, {"CWidth/7", 0},
@@ -383,30 +344,41 @@ TEST_F(MainWindow, WidthsAndDialogGeometryAreReadAtStartAndWrittenOnExit) {
     questList()->header()->resizeSection(2, 130);
     view()->dialogGeometry().top = 5;
     frame()->setGeometry(QRect(100, 120, 700, 500));
-    settle();
+    choose(harbour);
+    action("actionViewHideCleared")->trigger();
+    for (int click = 0; click < 2; ++click) emit questList()->header()->sectionClicked(1);
+    const QStringList shown = names();
     closeWindow();
     QStringList stored;
     for (const QString& key : profile().allKeys()) stored << key + u'=' + profile().value(key).toString();
     EXPECT_EQ(stored, (QStringList{"CDlgSize/height=200", "CDlgSize/left=-50", "CDlgSize/top=5", "CDlgSize/width=644",
                                    "CWidth/1=" + QString::number(widths[0]), "CWidth/2=90", "CWidth/3=130",
                                    "CWidth/4=250", "CWidth/5=0", "CWidth/6=" + QString::number(widths[5]),
-                                   "CWidth/7=0", "CWidth/8=999", "Settings/HideCleared=0",
-                                   "Settings/SortColumn=-1", "Settings/SortDescending=0",
+                                   "CWidth/7=0", "CWidth/8=999", "Settings/Category=11000", "Settings/HideCleared=1",
+                                   "Settings/SortColumn=1", "Settings/SortDescending=1",
                                    "Settings/WindowPos=0:1:-1:-1:-1:-1:100:120:800:620"}));
+    start();
+    EXPECT_EQ(std::pair(frame()->geometry(), frame()->windowState()), std::pair(QRect(100, 120, 700, 500), Qt::WindowStates()));
+    EXPECT_EQ(chooser()->currentText(), harbour);
+    EXPECT_EQ(names(), shown);
+    EXPECT_TRUE(action("actionViewHideCleared")->isChecked());
+    EXPECT_EQ(questList()->header()->sortIndicatorOrder(), Qt::DescendingOrder);
+    // A category that no longer exists chooses nothing.
+    closeWindow();
+    write_file(dataPath("Kestrow.txt"), "011000,A\r\n11001,x,,,,,0\r\n");
+    profile().setValue("Settings/Category", "12000");
+    start();
+    EXPECT_EQ(chooser()->currentIndex(), -1);
 }
 
-TEST_F(MainWindow, ThePlacementClosedWithIsTheNextStartsAlsoMaximisedAndAStoredSizeIsHeldToTheScreen) {
+TEST_F(MainWindow, AMaximisedPlacementIsTheNextStartsAndAStoredSizeIsHeldToTheScreen) {
     start();
     const QSize first = frame()->size();
     const QSize screen = frame()->screen()->availableGeometry().size();
     const QSize least = frame()->minimumSizeHint();
+    // Closed maximised: opens maximised, and restores to the stored rectangle.
     frame()->setGeometry(QRect(100, 120, 700, 500));
     settle();
-    closeWindow();
-    start();
-    EXPECT_EQ(frame()->geometry(), QRect(100, 120, 700, 500));
-    EXPECT_EQ(frame()->windowState(), Qt::WindowNoState);
-    // Closed maximised: opens maximised, and restores to the stored rectangle.
     frame()->showMaximized();
     settle();
     closeWindow();

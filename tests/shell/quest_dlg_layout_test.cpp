@@ -26,20 +26,20 @@ TEST(QuestDialogLayout, KeepsTheTemplateAtItsOwnSizeAndFollowsAnyOther) {
         for (int WinRect::*edge : {&WinRect::left, &WinRect::top, &WinRect::right, &WinRect::bottom})
             EXPECT_NEAR(same[c].*edge, now[c].*edge, 1) << c;
 
-    // Grown by W and H, each edge moves with the one it follows: by nothing, by
+    // Grown by 100 by 60, each edge moves with the one it follows: by nothing, by
     // half the width (the buttons and the tick stay centred), the width or the height.
-    constexpr int W = 100, M = 50, H = 60;
-    const std::array<std::array<int, 4>, quest_control_count> moves = {{
-        {0, 0, W, 0}, {0, 0, W, 0}, {0, 0, W, 0}, {0, 0, W, H},  // group boxes
-        {W, H, W, H}, {0, H, 0, H}, {M, H, M, H}, {M, H, M, H},  // Next Previous Cancel OK
-        {0, 0, W, 0}, {0, 0, W, 0}, {0, 0, W, 0}, {0, 0, W, H},  // text boxes
-        {M, H, M, H}, {M, H, M, H}, {M, H, M, H},                // labels, tick
-    }};
-    const QuestControlRects grown = quest_dialog_layout({-6, -25, 638 + W, 396 + H}, now);
-    for (int c = 0; c < quest_control_count; ++c) {
-        const auto& [l, t, r, b] = moves[c];
-        EXPECT_EQ(grown[c], (WinRect{same[c].left + l, same[c].top + t, same[c].right + r, same[c].bottom + b})) << c;
-    }
+    const QuestControlRects grown = quest_dialog_layout({-6, -25, 738, 456}, now);
+    const auto moved = [&](int c) {
+        return std::array{grown[c].left - same[c].left, grown[c].top - same[c].top, grown[c].right - same[c].right,
+                          grown[c].bottom - same[c].bottom};
+    };
+    for (int c : {GroupReward, GroupLocation, GroupCondition, EditReward, EditLocation, EditCondition})
+        EXPECT_EQ(moved(c), (std::array{0, 0, 100, 0})) << c;
+    for (int c : {GroupDetails, EditDetails}) EXPECT_EQ(moved(c), (std::array{0, 0, 100, 60})) << c;
+    for (int c : {ButtonCancel, ButtonOK, LabelRepeat, LabelRepeatMark, CheckCleared})
+        EXPECT_EQ(moved(c), (std::array{50, 60, 50, 60})) << c;
+    EXPECT_EQ(moved(ButtonNext), (std::array{100, 60, 100, 60}));
+    EXPECT_EQ(moved(ButtonPrevious), (std::array{0, 60, 0, 60}));
 
     // Tiny: sizes come out negative, and -7 / 2 is -3, not -4.
     const QuestControlRects t = quest_dialog_layout({-6, -25, -7, 30}, now);

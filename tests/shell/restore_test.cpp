@@ -45,10 +45,18 @@ TEST_F(Restore, TheHistoryIsListedNewestFirstAndTheChosenVersionTakenAsOneUndoab
     keepVersions();
     start();
     choose(QStringLiteral("ハーヴェル港"));
+    // Cancel takes nothing, also with another version chosen.
+    when_modal([](QDialog& d) {
+        QTest::keyClick(child<QWidget>(d, "versionList"), Qt::Key_Down);
+        click(d, "buttonCancel");
+    });
+    action("actionFileRestore")->trigger();
     ASSERT_EQ(shownFlags(), "101000000");
     QStringList listed, changes;
     bool unreadableApplies = true;
-    // By keyboard: Alt+F, R, then Down and Enter in the versions, which have the focus.
+    // By keyboard: Alt+F, R, then Down and Enter in the versions, which have the
+    // focus. (The offscreen platform does not hand the activation back as a dialog closes.)
+    ASSERT_TRUE(activate(frame()));
     const auto ran = when_modal([&](QDialog& d) {
         ASSERT_TRUE(activate(&d));
         QWidget* versions = QApplication::focusWidget();
@@ -60,6 +68,7 @@ TEST_F(Restore, TheHistoryIsListedNewestFirstAndTheChosenVersionTakenAsOneUndoab
         QTest::keyClick(versions, Qt::Key_Return);
     });
     QTest::keyClick(frame(), Qt::Key_F, Qt::AltModifier);
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_R);
     settle();
     ASSERT_TRUE(*ran);
@@ -77,27 +86,6 @@ TEST_F(Restore, TheHistoryIsListedNewestFirstAndTheChosenVersionTakenAsOneUndoab
     QTest::keyClick(questList(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(shownFlags(), "101000000");
     EXPECT_FALSE(action("actionFileSave")->isEnabled());
-}
-
-TEST_F(Restore, TheEntryWaitsForASavedVersionAndCancelChangesNothing) {
-    start();
-    QAction* restore = action("actionFileRestore");
-    EXPECT_FALSE(restore->isEnabled());
-    choose(QStringLiteral("ハーヴェル港"));
-    setCleared(1, true);
-    EXPECT_FALSE(restore->isEnabled());  // a tick keeps no version
-    QTest::keyClick(questList(), Qt::Key_S, Qt::ControlModifier);
-    ASSERT_TRUE(restore->isEnabled());
-    QStringList listed;
-    when_modal([&](QDialog& d) {
-        listed = rows(d, "versionList");
-        click(d, "buttonCancel");
-    });
-    restore->trigger();
-    ASSERT_EQ(listed.size(), 1);
-    EXPECT_TRUE(listed[0].endsWith(QStringLiteral("|8|+0 −1"))) << listed[0].toStdString();  // the version before the Save
-    EXPECT_EQ(shownFlags(), "111000000");
-    EXPECT_FALSE(view()->document()->hasUnsavedChanges());
 }
 
 }  // namespace
