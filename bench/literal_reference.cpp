@@ -135,13 +135,17 @@ void build_rows(State& state, const std::vector<std::string>& lines) {
     state.shown_lines.clear();
     for (const auto& line : lines) {
         state.shown_lines.push_back(line);
+        // The cells show the quest's own line, without the "," and flag that
+        // loading appended, padded so that a field it lacks is empty. The
+        // icon reads the flag.
+        const std::string data = left(line, line.size() - 2) + ",,,,,,";
         Row row;
-        const std::string name = field(line, 2);
+        const std::string name = field(data, 2);
         row.text[0] = " " + name;
-        for (int c = 1; c <= 4; ++c) row.text[static_cast<std::size_t>(c)] = field(line, c + 2);
-        row.text[5] = std::string(field(line, 7) == "0" ? once_only : repeatable);
-        row.text[6] = area_name(state, atoi_clamped(left(field(line, 1), 2)));
-        row.icon = tag_icon(name, field(line, 8) != "0");
+        for (int c = 1; c <= 4; ++c) row.text[static_cast<std::size_t>(c)] = field(data, c + 2);
+        row.text[5] = std::string(field(data, 7) == "0" ? once_only : repeatable);
+        row.text[6] = area_name(state, atoi_clamped(left(field(data, 1), 2)));
+        row.icon = tag_icon(name, right(line, 1) != "0");
         state.rows.push_back(std::move(row));
     }
 }

@@ -60,12 +60,16 @@ struct CatalogueIndex {
     std::vector<std::string> area_list;  // area lines, sorted by collate_less
     AreaNames area_names;
     std::vector<ChooserEntry> chooser;
+    // The Codes that the catalogue's last change brought, sorted: the "new
+    // quests" entry shows their lines.
+    std::vector<std::string> new_codes;
 };
 
 // What one list shows: the chosen entry, the last search and the rows.
 struct ListState {
     int selected_entry = -1;   // chooser index, -1 for none
-    std::string search_text;   // last non-empty search text
+    std::string search_text;   // last search text that found a quest
+    bool search_loose = false;  // and whether it was a loose search (quest_search.h)
     std::vector<Row> rows;     // the shown lines, in row order
     bool hide_cleared = false;     // cleared quests left out of every category
     int sort_column = -1;          // the column the rows are sorted by; -1: file order

@@ -1,6 +1,7 @@
 #include "clear_sync.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "bytes.h"
@@ -10,11 +11,6 @@
 namespace kestrow {
 
 namespace {
-
-void set_flags_of_key(CatalogueData& state, std::string_view key, char flag) {
-    for (auto& line : state.quest_lines)
-        if (clear_key(line) == key) set_held_flag(line, flag);
-}
 
 // The flag each quest line gets from a clear file holding keys: cleared
 // exactly when the file holds the line's key. Calls take(line index, flag).
@@ -94,12 +90,20 @@ bool changed_on_disk(const CatalogueData& state, const TextFile& now) {
     return now.status == ReadStatus::Ok && (!state.clear_file_seen || *state.clear_file_seen != now.bytes);
 }
 
+void apply_own_changes(CatalogueData& state, const OwnChanges& own) {
+    if (own.ticked.empty() && own.unticked.empty()) return;
+    std::unordered_map<std::string_view, char> flags;
+    for (const auto& key : own.ticked) flags.emplace(key, cleared_flag);
+    for (const auto& key : own.unticked) flags.emplace(key, not_cleared_flag);
+    for (auto& line : state.quest_lines)
+        if (const auto it = flags.find(clear_key(line)); it != flags.end()) set_held_flag(line, it->second);
+}
+
 void take_clear_file(CatalogueData& state, const TextFile& now) {
     const OwnChanges own = own_changes(state);
     set_clear_keys(state, now.text());
     mark_synced(state);
-    for (const auto& key : own.ticked) set_flags_of_key(state, key, cleared_flag);
-    for (const auto& key : own.unticked) set_flags_of_key(state, key, not_cleared_flag);
+    apply_own_changes(state, own);
     state.clear_file_seen = now.bytes;
     state.clear_file_unreadable = false;
 }

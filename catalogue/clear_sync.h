@@ -50,6 +50,10 @@ std::size_t code_count(std::string_view clear_text);
 // keys are still held here, and a Save puts them back.
 bool changed_on_disk(const CatalogueData& state, const TextFile& now);
 
+// Puts this run's own changes (by Code) onto the held flags, after the flags
+// were read afresh from a file or the catalogue itself was read again.
+void apply_own_changes(CatalogueData& state, const OwnChanges& own);
+
 // The clear file changed on disk: its keys become the held state and the
 // synced one, and this run's own changes are put back on top.
 void take_clear_file(CatalogueData& state, const TextFile& now);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "arrange.h"
 #include "bytes.h"
 #include "cp932_text.h"
 #include "held_line.h"
@@ -36,16 +37,22 @@ std::string copy_shown_text(const Catalogue& state) {
     return text;
 }
 
-int search_quests(Catalogue& state, std::string_view text) {
+int search_quests(Catalogue& state, std::string_view text, bool loose) {
     if (text.empty()) return -1;
+    // One scan: what it finds tells whether anything changes, and is the list.
+    std::vector<std::uint32_t> found = search_lines(state, text, loose);
+    if (found.empty()) return search_found_nothing;
     state.search_text = std::string(text);
+    state.search_loose = loose;
     for (std::size_t i = 0; i < state.chooser.size(); ++i) {
         if (state.chooser[i].code != category::search) continue;
         std::string label(cp932::search_open);
         label.append(text);
         label.append(cp932::search_close);
         state.chooser[i].text = std::move(label);
-        select_entry(state, static_cast<int>(i));
+        state.selected_entry = static_cast<int>(i);
+        arrange_lines(state, found);
+        build_rows(state, found);
         return static_cast<int>(i);
     }
     return -1;

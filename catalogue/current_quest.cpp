@@ -1,6 +1,5 @@
 #include "current_quest.h"
 
-#include "field.h"
 #include "held_line.h"
 #include "rows.h"
 
@@ -9,13 +8,13 @@ namespace kestrow {
 CurrentQuest load_current_quest(const Catalogue& state, std::size_t row) {
     const std::string_view line = shown_line(state, row);
     CurrentQuest q;
-    q.code = field(line, 1);
-    q.name = field(line, 2);
-    q.reward = field(line, 3);
-    q.location = field(line, 4);
-    q.condition = field(line, 5);
-    q.details = field(line, 6);
-    q.repeat_mark = std::string(repeat_mark(field(line, 7)));
+    q.code = quest_field(line, 1);
+    q.name = quest_field(line, 2);
+    q.reward = quest_field(line, 3);
+    q.location = quest_field(line, 4);
+    q.condition = quest_field(line, 5);
+    q.details = quest_field(line, 6);
+    q.repeat_mark = std::string(repeat_mark(quest_field(line, 7)));
     q.cleared = shows_cleared(line) ? 1 : 0;
     return q;
 }

@@ -12,11 +12,11 @@ namespace kestrow {
 struct CurrentQuest {
     std::string code, name, reward, location, condition, details;
     std::string repeat_mark;  // "○" or "×", code page 932
-    int cleared = 0;          // 0 when the clear flag is exactly "0", otherwise 1
+    int cleared = 0;          // 0 when the held clear flag is "0", otherwise 1
     bool operator==(const CurrentQuest&) const = default;
 };
 
-// The fields of the quest in a row; row must exist.
+// The fields of the quest in a row (empty where its line has none); row must exist.
 CurrentQuest load_current_quest(const Catalogue& state, std::size_t row);
 
 // The row that Next and Previous select from row `selected` of `count` rows,

@@ -14,4 +14,8 @@ std::string_view raw_field(std::string_view line, int n);
 // The n-th field with every "<BR>" replaced by CR LF. Never fails.
 std::string field(std::string_view line, int n);
 
+// As field, but empty when the line has fewer than n fields: for what a row
+// shows, where a missing field must not borrow the last one.
+std::string field_or_empty(std::string_view line, int n);
+
 }  // namespace kestrow

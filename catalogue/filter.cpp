@@ -7,9 +7,15 @@
 #include "arrange.h"
 #include "held_line.h"
 #include "name_tag.h"
+#include "quest_search.h"
 #include "rows.h"
 
 namespace kestrow {
+
+bool is_new_quest(const Catalogue& state, std::string_view line) {
+    return !state.new_codes.empty() &&
+           std::binary_search(state.new_codes.begin(), state.new_codes.end(), clear_key(line), std::less<>());
+}
 
 int selected_code(const Catalogue& state) {
     if (state.selected_entry < 0 || state.selected_entry >= static_cast<int>(state.chooser.size())) return -1;
@@ -47,16 +53,26 @@ std::vector<std::uint32_t> filter_lines(const Catalogue& state, int code) {
             if (held_flag(lines[i]) == wanted && in_clear_lists(stored_name(lines[i]))) result.push_back(i);
         return result;
     }
-    if (code == category::search) {
-        if (state.search_text.empty()) return result;
+    if (code == category::new_quests) {
         for (std::uint32_t i = 0; i < count; ++i)
-            if (contains(lines[i], state.search_text)) result.push_back(i);
+            if (is_new_quest(state, lines[i])) result.push_back(i);
         return result;
     }
+    if (code == category::search)
+        return state.search_text.empty() ? result : search_lines(state, state.search_text, state.search_loose);
     if (const unsigned bit = tag_category_bit(code)) {
         for (std::uint32_t i = 0; i < count; ++i)
             if (tag_categories(name_head(lines[i])) & bit) result.push_back(i);
     }
+    return result;
+}
+
+std::vector<std::uint32_t> search_lines(const Catalogue& state, std::string_view text, bool loose) {
+    std::vector<std::uint32_t> result;
+    QuestSearch found(text, loose);
+    const auto count = static_cast<std::uint32_t>(state.quest_lines.size());
+    for (std::uint32_t i = 0; i < count; ++i)
+        if (found(state.quest_lines[i])) result.push_back(i);
     return result;
 }
 

@@ -16,14 +16,22 @@ inline constexpr int job = 93000;
 inline constexpr int af = 94000;
 inline constexpr int ws = 95000;
 inline constexpr int enm = 96000;
+inline constexpr int new_quests = 97000;
 inline constexpr int search = 99000;
 }  // namespace category
+
+// Whether a line's Code came with the catalogue's last change.
+bool is_new_quest(const Catalogue& state, std::string_view line);
 
 // The item value of the selected chooser entry, or -1 with none selected.
 int selected_code(const Catalogue& state);
 
 // Indices of the quest lines that category code selects, in file order.
 std::vector<std::uint32_t> filter_lines(const Catalogue& state, int code);
+
+// Indices of the quest lines that a non-empty search text finds (see
+// quest_search.h), in file order: what the search category shows.
+std::vector<std::uint32_t> search_lines(const Catalogue& state, std::string_view text, bool loose);
 
 // The rules of the categories, line by line; filter_lines and the progress
 // figures both use them.

@@ -20,11 +20,25 @@ bool CodeMatch::operator()(std::string_view line) const {
     return line.size() > n && line[n] == ',' && line[n - 1] == code_[n - 1] && line.substr(0, n - 1) == code_.substr(0, n - 1);
 }
 
+std::string_view shown_fields(std::string_view held_line) {
+    // The data-file line: without the comma and the flag that loading appended.
+    const std::string_view line = left(held_line, held_line.size() < 2 ? 0 : held_line.size() - 2);
+    const std::size_t name = line.find(',');
+    if (name == npos) return line.substr(line.size());
+    std::size_t end = name;
+    for (int field = 2; field <= 6 && end != npos; ++field) end = line.find(',', end + 1);
+    return line.substr(name + 1, end == npos ? npos : end - name - 1);
+}
+
 char held_flag(std::string_view held_line) { return held_line.back(); }
 
 void set_held_flag(std::string& held_line, char flag) { held_line.back() = flag; }
 
-bool shows_cleared(std::string_view held_line) { return raw_field(held_line, 8) != "0"; }
+bool shows_cleared(std::string_view held_line) { return held_flag(held_line) != not_cleared_flag; }
+
+std::string_view data_line(std::string_view held_line) { return held_line.substr(0, held_line.size() - 2); }
+
+std::string quest_field(std::string_view held_line, int n) { return field_or_empty(data_line(held_line), n); }
 
 std::string make_held_line(std::string_view line, bool cleared) {
     std::string held;

@@ -30,15 +30,27 @@ private:
     bool as_stored_ = false;
 };
 
+// What a row shows of a quest, as stored: the Name, Reward, Location,
+// Condition and Details fields (2 to 6) with the commas between them, as many
+// as the line has; never the Repeatable field nor the clear flag.
+std::string_view shown_fields(std::string_view held_line);
+
 // The flag byte that loading appended, always the last byte. A tick rewrites
 // it; the cleared and not-cleared categories and Save read it.
 char held_flag(std::string_view held_line);
 void set_held_flag(std::string& held_line, char flag);
 
-// The clear flag as a row shows it: field 8. That is the held flag for a line
-// of up to seven fields; a line with more has one of its own fields there.
-// The icon and the current quest's cleared value read this.
+// Whether the held flag says cleared: any flag but "0". The icon and the
+// current quest's cleared value read this, wherever the line's own fields end.
 bool shows_cleared(std::string_view held_line);
+
+// The data-file line that a held line was made from: without the "," and the
+// flag appended. What a row and the detail dialog show comes from it alone.
+std::string_view data_line(std::string_view held_line);
+
+// Field n of the quest's data line, "<BR>" as CR LF; empty when that line has
+// fewer fields (a short line must never show its clear flag as text).
+std::string quest_field(std::string_view held_line, int n);
 
 // A data-file quest line as it is held.
 std::string make_held_line(std::string_view line, bool cleared);

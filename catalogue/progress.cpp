@@ -7,6 +7,7 @@
 #include "filter.h"
 #include "held_line.h"
 #include "name_tag.h"
+#include "quest_search.h"
 
 namespace kestrow {
 
@@ -25,9 +26,11 @@ std::vector<Progress> chooser_progress(const Catalogue& state) {
     // Areas by the first two bytes of their lines; the special categories by code.
     std::vector<Progress> by_prefix(1 << 16);
     constexpr std::array special_codes{category::cleared, category::not_cleared, category::job,   category::af,
-                                       category::ws,      category::enm,         category::search};
+                                       category::ws,      category::enm,         category::search,
+                                       category::new_quests};
     std::array<Progress, special_codes.size()> special{};
     const bool searching = !state.search_text.empty();
+    QuestSearch found(state.search_text, state.search_loose);
     for (const std::string& line : state.quest_lines) {
         const bool cleared = held_flag(line) == cleared_flag;
         count(by_prefix[prefix_index(static_cast<unsigned char>(line[0]), static_cast<unsigned char>(line[1]))], cleared);
@@ -36,7 +39,8 @@ std::vector<Progress> chooser_progress(const Catalogue& state) {
         if (const unsigned tags = tag_categories(name_head_of(name)))
             for (std::size_t i = 2; i < 6; ++i)
                 if (tags & tag_category_bit(special_codes[i])) count(special[i], cleared);
-        if (searching && contains(line, state.search_text)) count(special[6], cleared);
+        if (searching && found(line)) count(special[6], cleared);
+        if (is_new_quest(state, line)) count(special[7], cleared);
     }
     std::vector<Progress> result;
     result.reserve(state.chooser.size());

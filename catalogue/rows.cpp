@@ -3,7 +3,6 @@
 #include "area_index.h"
 #include "bytes.h"
 #include "cp932_text.h"
-#include "field.h"
 #include "held_line.h"
 #include "name_tag.h"
 
@@ -20,7 +19,7 @@ int icon_index(Tag tag, bool cleared) {
 }
 
 int icon_of_line(std::string_view held_line) {
-    return icon_index(quest_tag(name_head(held_line)), shows_cleared(held_line));
+    return icon_index(quest_tag(name_head(data_line(held_line))), shows_cleared(held_line));
 }
 
 void build_rows(Catalogue& state, const std::vector<std::uint32_t>& lines) {
@@ -43,14 +42,14 @@ std::string cell_text(const Catalogue& state, const Row& row, int column) {
     switch (column) {
         case 0: {
             std::string name(" ");
-            name.append(field(line, 2));
+            name.append(quest_field(line, 2));
             return name;
         }
-        case 1: return field(line, 3);
-        case 2: return field(line, 4);
-        case 3: return field(line, 5);
-        case 4: return field(line, 6);
-        case 5: return std::string(repeat_mark(field(line, 7)));
+        case 1: return quest_field(line, 3);
+        case 2: return quest_field(line, 4);
+        case 3: return quest_field(line, 5);
+        case 4: return quest_field(line, 6);
+        case 5: return std::string(repeat_mark(quest_field(line, 7)));
         case 6: return std::string(area_name(state, area_number(line)));
         default: return {};
     }

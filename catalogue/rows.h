@@ -24,7 +24,7 @@ inline constexpr int column_count = 7;
 
 // The text of a row's cell (code page 932; "<BR>" as CR LF): Name with a
 // leading space, Reward, Location, Condition, Details, the repeat mark, the
-// area name.
+// area name. A field the quest's line lacks is empty.
 std::string cell_text(const Catalogue& state, const Row& row, int column);
 
 // The held line shown in a row.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the program and draws README's pictures of the main window and the
 # quest detail dialog under a virtual X display, on a copy of the sample
-# catalogue: docs/screenshot-main.png and docs/screenshot-quest.png.
+# catalogue: docs/screenshot-main.png, docs/screenshot-quest.png,
+# docs/screenshot-edit.png and docs/screenshot-characters.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,5 +20,6 @@ cp res/sample/Kestrow.txt res/sample/ClrList.txt "$work/data/"
 # A fixed theme and no user configuration, so the picture is the same everywhere.
 env -u QT_STYLE_OVERRIDE XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb \
   xvfb-run -a -s "-screen 0 1280x800x24" \
-  build/bin/kestrow_screenshot "$work/data" "$work/profile" docs/screenshot-main.png docs/screenshot-quest.png
-echo "wrote docs/screenshot-main.png and docs/screenshot-quest.png"
+  build/bin/kestrow_screenshot "$work/data" "$work/profile" docs/screenshot-main.png docs/screenshot-quest.png \
+  docs/screenshot-edit.png docs/screenshot-characters.png
+echo "wrote docs/screenshot-main.png, docs/screenshot-quest.png, docs/screenshot-edit.png and docs/screenshot-characters.png"

@@ -1,5 +1,6 @@
 #include "find_dlg.h"
 
+#include <QCheckBox>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -7,6 +8,7 @@
 
 #include "dialog_units.h"
 #include "platform/cp932_codec.h"
+#include "platform/profile.h"
 #include "resources.h"
 #include "platform/text.h"
 
@@ -26,7 +28,7 @@ public:
 
 }  // namespace
 
-CFindDlg::CFindDlg(QWidget* parent) : QDialog(parent), edit_(new QLineEdit(this)) {
+CFindDlg::CFindDlg(QWidget* parent) : QDialog(parent), edit_(new QLineEdit(this)), looseBox_(new QCheckBox(this)) {
     setObjectName(QStringLiteral("findDialog"));
     setWindowTitle(utf8(res::find_caption));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -49,8 +51,14 @@ CFindDlg::CFindDlg(QWidget* parent) : QDialog(parent), edit_(new QLineEdit(this)
     if (cp932_available()) edit_->setValidator(new Cp932Validator(edit_));
     edit_->installEventFilter(this);
 
+    looseBox_->setObjectName(QStringLiteral("checkLooseSearch"));
+    looseBox_->setText(utf8(res::find_loose_text));
+    looseBox_->setAccessibleName(QString(looseBox_->text()).remove(QStringLiteral("(&L)")));
+    looseBox_->setGeometry(du_to_px(res::find_loose, base));
+
     setTabOrder(ok, cancel);
     setTabOrder(cancel, edit_);
+    setTabOrder(edit_, looseBox_);
     setFixedSize(du_to_px(res::find_size, base).size());
 }
 
@@ -65,6 +73,7 @@ int CFindDlg::DoModal() {
 
 int CFindDlg::OnInitDialog() {
     if (!inputMethod_) inputMethod_ = window_input_method(this);
+    loose_ = Profile().read(settings::loose_search) != 0;
     UpdateData(false);
     edit_->selectAll();
     edit_->setFocus();
@@ -73,14 +82,18 @@ int CFindDlg::OnInitDialog() {
 
 void CFindDlg::OnOK() {
     UpdateData(true);
+    Profile().write(settings::loose_search, loose_ ? 1 : 0);
     accept();
 }
 
 void CFindDlg::UpdateData(bool saveAndValidate) {
-    if (saveAndValidate)
+    if (saveAndValidate) {
         text_ = edit_->text();
-    else
+        loose_ = looseBox_->isChecked();
+    } else {
         edit_->setText(text_);
+        looseBox_->setChecked(loose_);
+    }
 }
 
 bool CFindDlg::eventFilter(QObject* watched, QEvent* event) {

@@ -2,8 +2,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QMenu>
+#include <QStatusBar>
 
 #include "about_dlg.h"
+#include "characters_menu.h"
 #include "kestrow_doc.h"
 #include "kestrow_view.h"
 #include "main_frame.h"
@@ -33,7 +36,9 @@ bool CKestrowApp::InitInstance(int nCmdShow) {
                         frame->action(res::ID_CHANGE), frame->action(res::ID_EDIT_FIND),
                         frame->action(res::ID_EDIT_UNDO), frame->action(res::ID_EDIT_REDO),
                         frame->action(res::ID_VIEW_HIDE_CLEARED), frame->action(res::ID_EDIT_COPY_SHOWN),
-                        frame->action(res::ID_FILE_RESTORE), frame->progressPane(), frame->overallPane()});
+                        frame->action(res::ID_FILE_RESTORE), frame->action(res::ID_VIEW_RELOAD), frame->statusBar(),
+                        frame->progressPane(), frame->overallPane()});
+    new CCharactersMenu(frame, frame->findChild<QMenu*>(QStringLiteral("menuFile")), view);
     connect(frame->action(res::ID_APP_ABOUT), &QAction::triggered, this, &CKestrowApp::OnAppAbout);
     on_session_end(frame, {[this] { return doc_->hasUnsavedChanges(); },
                            [frame] { return frame->OnQueryEndSession(); }});

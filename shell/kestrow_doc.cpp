@@ -1,20 +1,60 @@
 #include "kestrow_doc.h"
 
+#include <QFileInfo>
+
 #include "desktop/message_box.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 #include "resources.h"
 
 using namespace kestrow;
 
-CKestrowDoc::CKestrowDoc(QObject* parent) : QObject(parent) {}
+CKestrowDoc::CKestrowDoc(QObject* parent) : QObject(parent) {
+    // The window tells the player what a new catalogue brought.
+    core_.rememberCatalogue(true);
+    connect(&watcher_, &QFileSystemWatcher::fileChanged, this, &CKestrowDoc::checkCatalogue);
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, &CKestrowDoc::checkCatalogue);
+}
 
 bool CKestrowDoc::OnNewDocument() { return true; }
 
-LoadReport CKestrowDoc::load(const std::filesystem::path& dir) {
-    LoadReport report = core_.load(dir);
+LoadReport CKestrowDoc::load(const std::filesystem::path& dir) { return announceLoad(core_.load(dir)); }
+
+LoadReport CKestrowDoc::load(const std::filesystem::path& dir, const std::filesystem::path& clear_file) {
+    return announceLoad(core_.load(dir, clear_file));
+}
+
+LoadReport CKestrowDoc::reload() { return announceLoad(core_.reload()); }
+
+LoadReport CKestrowDoc::announceLoad(LoadReport report) {
+    watchCatalogue();
     emit loaded();
     announceUnsaved();
     return report;
+}
+
+void CKestrowDoc::watchCatalogue() {
+    catalogueFile_ = to_qstring(core_.folder() / data_file_name);
+    const QFileInfo file(catalogueFile_);
+    catalogueTime_ = file.lastModified();
+    catalogueSize_ = file.exists() ? file.size() : -1;
+    catalogueChanged_ = false;
+    if (!watcher_.files().isEmpty()) watcher_.removePaths(watcher_.files());
+    if (!watcher_.directories().isEmpty()) watcher_.removePaths(watcher_.directories());
+    if (file.exists()) watcher_.addPath(catalogueFile_);
+    watcher_.addPath(file.absolutePath());
+}
+
+void CKestrowDoc::checkCatalogue() {
+    // A file replaced by a rename is a new file: watch that one from now on.
+    if (QFileInfo::exists(catalogueFile_) && !watcher_.files().contains(catalogueFile_)) watcher_.addPath(catalogueFile_);
+    const QFileInfo file(catalogueFile_);
+    const bool same = file.exists() ? file.size() == catalogueSize_ && file.lastModified() == catalogueTime_
+                                    : catalogueSize_ < 0;
+    // Saves of ClrList.txt change the folder too; once told, the player is not told again.
+    if (same || catalogueChanged_) return;
+    catalogueChanged_ = true;
+    emit catalogueChangedOnDisk();
 }
 
 void CKestrowDoc::selectEntry(int index) {
@@ -22,8 +62,8 @@ void CKestrowDoc::selectEntry(int index) {
     emit listChanged();
 }
 
-int CKestrowDoc::search(std::string_view text) {
-    const int entry = core_.search(text);
+int CKestrowDoc::search(std::string_view text, bool loose) {
+    const int entry = core_.search(text, loose);
     if (entry < 0) return entry;
     emit entryRelabelled(entry);
     emit listChanged();
@@ -86,8 +126,16 @@ void CKestrowDoc::announceUnsaved() {
 }
 
 bool CKestrowDoc::CanCloseFrame(QWidget* frame) {
+    return askToLeave(frame, res::close_prompt, res::save_and_close_text);
+}
+
+bool CKestrowDoc::CanSwitchCharacter(QWidget* frame) {
+    return askToLeave(frame, res::character_switch_prompt, res::save_and_switch_text);
+}
+
+bool CKestrowDoc::askToLeave(QWidget* frame, std::string_view prompt, std::string_view save_text) {
     if (!hasUnsavedChanges()) return true;
-    switch (MsgBox::askYesNoSave(frame, utf8(res::close_prompt), utf8(res::save_and_close_text))) {
+    switch (MsgBox::askYesNoSave(frame, utf8(prompt), utf8(save_text))) {
         case QMessageBox::Yes: return true;
         case QMessageBox::Save: return saveCommand_ && saveCommand_();
         default: return false;

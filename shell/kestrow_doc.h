@@ -4,6 +4,8 @@
 // and announces each one; the models and the view follow those signals.
 // Whether there are unsaved changes is derived from the catalogue, never set.
 
+#include <QDateTime>
+#include <QFileSystemWatcher>
 #include <QObject>
 #include <filesystem>
 #include <functional>
@@ -23,11 +25,15 @@ public:
     const kestrow::Catalogue& catalogue() const { return core_.catalogue(); }
 
     kestrow::LoadReport load(const std::filesystem::path& dir);
+    // The catalogue of dir with one character's clear file.
+    kestrow::LoadReport load(const std::filesystem::path& dir, const std::filesystem::path& clear_file);
+    // Kestrow.txt read again, the unsaved ticks, the category and the search kept.
+    kestrow::LoadReport reload();
 
     // The list shown: a chooser entry, or a search (the index of the search
-    // entry, -1 without one).
+    // entry, -1 without one, search_found_nothing when nothing changed).
     void selectEntry(int index);
-    int search(std::string_view text);
+    int search(std::string_view text, bool loose = false);
     void arrange(bool hide_cleared, int sort_column, bool descending);
 
     // Changes of clear states; each is announced with clearStatesChanged.
@@ -43,11 +49,15 @@ public:
     std::optional<kestrow::ClearStep> redo();
 
     bool hasUnsavedChanges() const { return core_.hasUnsavedChanges(); }
+    // What the last load found changed since the catalogue was last shown.
+    const kestrow::CatalogueChanges& catalogueChanges() const { return core_.catalogueChanges(); }
 
     // Asks before closing with unsaved changes: close anyway, stay, or save
     // (with the view's Save command) and close if that worked. False keeps
     // the window open.
     bool CanCloseFrame(QWidget* frame);
+    // The same question before another character's progress replaces this one.
+    bool CanSwitchCharacter(QWidget* frame);
     void setSaveCommand(std::function<bool()> save) { saveCommand_ = std::move(save); }
 
 signals:
@@ -63,14 +73,26 @@ signals:
     void clearStatesAboutToChange();
     void clearStatesChanged();
     void unsavedChangesChanged(bool unsaved);
+    // Kestrow.txt on disk is no longer the one loaded (replaced, changed, gone).
+    void catalogueChangedOnDisk();
 
 private:
     // Runs change between the two announcements of a change of clear states.
     template <class Change>
     auto changeClearStates(Change change);
     void announceUnsaved();
+    kestrow::LoadReport announceLoad(kestrow::LoadReport report);
+    bool askToLeave(QWidget* frame, std::string_view prompt, std::string_view save_text);
+    // Watches Kestrow.txt, and its folder for a file put in its place.
+    void watchCatalogue();
+    void checkCatalogue();
 
     kestrow::DocumentCore core_;
     bool unsavedAnnounced_ = false;
     std::function<bool()> saveCommand_;
+    QFileSystemWatcher watcher_;
+    QString catalogueFile_;
+    QDateTime catalogueTime_;
+    qint64 catalogueSize_ = -1;
+    bool catalogueChanged_ = false;
 };

@@ -13,6 +13,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTreeView>
 #include <algorithm>
@@ -139,6 +140,10 @@ void CKestrowView::bindCommands(const ViewCommands& commands) {
     connect(commands_.change, &QAction::triggered, this, &CKestrowView::OnChange);
     connect(commands_.find, &QAction::triggered, this, &CKestrowView::OnEditFind);
     connect(commands_.undo, &QAction::triggered, this, &CKestrowView::OnEditUndo);
+    if (commands_.reload) connect(commands_.reload, &QAction::triggered, this, &CKestrowView::OnViewReload);
+    if (commands_.status)
+        connect(doc_, &CKestrowDoc::catalogueChangedOnDisk, commands_.status,
+                [this] { commands_.status->showMessage(utf8(res::catalogue_changed_text)); });
     if (commands_.copyShown) connect(commands_.copyShown, &QAction::triggered, this, &CKestrowView::OnEditCopyShown);
     connect(commands_.redo, &QAction::triggered, this, &CKestrowView::OnEditRedo);
     if (commands_.hideCleared) {
@@ -173,9 +178,15 @@ void CKestrowView::OnInitialUpdate() {
     Profile profile;
     readProfile(profile);
 
-    showNotices(doc_->load(dataDir_));
+    // A character that is gone since gives way to the main one.
+    const CharacterList characters = list_characters(dataDir_);
+    const Character* character = characters.find(profile.readText(settings::current_character));
+    if (!character) character = &characters.characters.front();
+    character_ = character->name;
+    showNotices(doc_->load(dataDir_, character->clear_file()));
     fitUnsizedColumns();
     restoreListSettings(profile);
+    emit charactersChanged();
     updateCommands();
     // Another program may write the clear list while this window is elsewhere.
     window()->installEventFilter(this);
@@ -233,6 +244,13 @@ QSize CKestrowView::firstStartSize() const {
 
 void CKestrowView::showNotices(const LoadReport& report) {
     for (const auto& notice : report.notices) MsgBox::error(box_parent(this), report_text(notice.message, notice.path));
+    const CatalogueChanges& changes = doc_->catalogueChanges();
+    if (changes.any())
+        MsgBox::show(box_parent(this), {utf8(res::catalogue_changes_text)
+                                            .arg(changes.added.size())
+                                            .arg(changes.gone.size())
+                                            .arg(changes.gone_cleared),
+                                        QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok, {}});
 }
 
 void CKestrowView::OnDestroy() {
@@ -261,10 +279,53 @@ void CKestrowView::restoreListSettings(Profile& profile) {
     showSortIndicator();
     bool known = false;
     const int code = profile.readText(settings::chosen_category).toInt(&known);
+    if (known) selectCategory(code);
+    categoryChooser_->setCurrentIndex(doc_->catalogue().selected_entry);
+}
+
+void CKestrowView::selectCategory(int code) {
     const auto& chooser = doc_->catalogue().chooser;
     const auto entry = std::find_if(chooser.begin(), chooser.end(), [&](const ChooserEntry& e) { return e.code == code; });
-    if (known && entry != chooser.end()) doc_->selectEntry(static_cast<int>(entry - chooser.begin()));
+    if (entry != chooser.end()) doc_->selectEntry(static_cast<int>(entry - chooser.begin()));
+}
+
+bool CKestrowView::switchCharacter(const QString& name) {
+    if (name == character_) return true;
+    if (!doc_->CanSwitchCharacter(box_parent(this))) return false;
+    showCharacter(name);
+    return true;
+}
+
+void CKestrowView::showCharacter(const QString& name) {
+    const CharacterList characters = list_characters(dataDir_);
+    const Character* character = characters.find(name);
+    if (!character) character = &characters.characters.front();
+    // The list keeps its arrangement and category; a search is not carried over.
+    const Catalogue& c = doc_->catalogue();
+    const bool hide_cleared = c.hide_cleared;
+    const int sort_column = c.sort_column;
+    const bool descending = c.sort_descending;
+    const int code = c.selected_entry >= 0 ? selected_code(c) : category::search;
+    character_ = character->name;
+    Profile().writeText(settings::current_character, character->main ? QString() : character_);
+    // The main character's new name moves no file: its unsaved ticks stay.
+    if (character->clear_file() == c.clear_file_path) {
+        emit charactersChanged();
+        return;
+    }
+    showNotices(doc_->load(dataDir_, character->clear_file()));
+    doc_->arrange(hide_cleared, sort_column, descending);
+    showSortIndicator();
+    if (code != category::search) selectCategory(code);
     categoryChooser_->setCurrentIndex(doc_->catalogue().selected_entry);
+    updateCommands();
+    emit charactersChanged();
+}
+
+QString CKestrowView::otherCharactersText() const {
+    const QStringList names = otherClears_.names(dataDir_, character_, quest_.code);
+    if (names.isEmpty()) return {};
+    return utf8(res::other_characters_text).arg(names.join(utf8(res::other_characters_separator)));
 }
 
 void CKestrowView::resizeEvent(QResizeEvent* event) {
@@ -452,6 +513,12 @@ bool CKestrowView::UpdateClearState(int new_state) {
     return changed;
 }
 
+void CKestrowView::OnViewReload() {
+    showNotices(doc_->reload());
+    categoryChooser_->setCurrentIndex(doc_->catalogue().selected_entry);
+    if (commands_.status) commands_.status->clearMessage();
+}
+
 void CKestrowView::OnEditUndo() { showStep(doc_->undo()); }
 void CKestrowView::OnEditRedo() { showStep(doc_->redo()); }
 
@@ -502,12 +569,14 @@ void CKestrowView::OnEditFind() {
     dlg.setText(from_cp932(doc_->catalogue().search_text));
     if (dlg.DoModal() != QDialog::Accepted || dlg.text().isEmpty()) return;
     // A character that code page 932 cannot spell is in no line of the
-    // catalogue: such a text finds nothing, and nothing changes.
+    // catalogue: such a text finds nothing.
     const std::optional<std::string> text = to_cp932(dlg.text());
-    if (!text) return;
     // Without a search entry the text is only kept for the next Find.
-    const int entry = doc_->search(*text);
+    const int entry = text ? doc_->search(*text, dlg.loose()) : search_found_nothing;
     if (entry >= 0) categoryChooser_->setCurrentIndex(entry);
+    // Finding nothing leaves the list as it was, and says so until the next search.
+    const QString said = entry == search_found_nothing ? utf8(res::find_nothing_text).arg(dlg.text()) : QString();
+    if (auto* frame = qobject_cast<QMainWindow*>(window())) frame->statusBar()->showMessage(said);
 }
 
 void CKestrowView::OnFileRestore() {

@@ -12,12 +12,14 @@
 #include "catalogue/clear_steps.h"
 #include "catalogue/current_quest.h"
 #include "catalogue/loader.h"
+#include "platform/characters.h"
 #include "quest_host.h"
 
 class QAction;
 class QComboBox;
 class QKeyEvent;
 class QLabel;
+class QStatusBar;
 class QTreeView;
 class CKestrowDoc;
 
@@ -39,6 +41,8 @@ struct ViewCommands {
     QAction* hideCleared = nullptr;
     QAction* copyShown = nullptr;
     QAction* restore = nullptr;
+    QAction* reload = nullptr;
+    QStatusBar* status = nullptr;
     QLabel* progress = nullptr;
     QLabel* overall = nullptr;
 };
@@ -76,6 +80,8 @@ public:
     void OnEditCopyShown();
     void OnChange();
     void OnEditFind();
+    // Kestrow.txt read again, keeping the unsaved ticks and the category.
+    void OnViewReload();
     void OnEditUndo();
     void OnEditRedo();
     void OnDblclkQuestList();
@@ -97,6 +103,18 @@ public:
     int selectedRow() const override;
     int rowCount() const override;
     DialogGeometry& dialogGeometry() override { return geometry_; }
+    QString otherCharactersText() const override;
+
+    // The character whose progress is shown, and the data folder it is one of.
+    const QString& character() const { return character_; }
+    const std::filesystem::path& dataDir() const { return dataDir_; }
+    // Asks as closing does when there are unsaved changes, then shows that
+    // character's progress in the same category. False when the player stays.
+    bool switchCharacter(const QString& name);
+    // Shows that character's progress without asking (the main one's when
+    // there is none of that name): after a rename moved its files, or a
+    // removal. A rename that moved nothing only changes the name shown.
+    void showCharacter(const QString& name);
 
     const kestrow::Catalogue& catalogue() const;
     CKestrowDoc* document() const { return doc_; }
@@ -105,6 +123,10 @@ public:
 
     // Refreshes the enabled state of the bound commands.
     void updateCommands();
+
+signals:
+    // Another character is shown, or the characters changed.
+    void charactersChanged();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -116,6 +138,7 @@ private:
     void buildImageList();
     void readProfile(kestrow::Profile& profile);
     void showNotices(const kestrow::LoadReport& report);
+    void selectCategory(int code);
     // Columns without a stored width fit what they show.
     void fitUnsizedColumns();
     // How the list was left: hidden cleared quests, the sort and the category.
@@ -150,6 +173,8 @@ private:
     DialogGeometry geometry_;
     std::vector<int> unsizedColumns_;
     kestrow::CurrentQuest quest_;
+    QString character_;
+    mutable kestrow::OtherCharactersClears otherClears_;
     ViewCommands commands_;
     // The menu texts of undo and redo without a step's name.
     QString undoText_, redoText_;

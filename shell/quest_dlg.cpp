@@ -68,7 +68,8 @@ CQuestDlg::CQuestDlg(QWidget* parent)
       groupCondition_(new QGroupBox(utf8(res::quest_condition_text), this)),
       groupLocation_(new QGroupBox(utf8(res::quest_location_text), this)),
       groupReward_(new QGroupBox(utf8(res::quest_reward_text), this)),
-      checkCleared_(new QCheckBox(utf8(res::quest_cleared_text), this)) {
+      checkCleared_(new QCheckBox(utf8(res::quest_cleared_text), this)),
+      labelOtherCharacters_(new QLabel(this)) {
     setObjectName(QStringLiteral("questDialog"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
@@ -86,7 +87,8 @@ CQuestDlg::CQuestDlg(QWidget* parent)
     groupLocation_->setObjectName(QStringLiteral("groupLocation"));
     groupReward_->setObjectName(QStringLiteral("groupReward"));
     checkCleared_->setObjectName(QStringLiteral("checkCleared"));
-    for (QLabel* label : {staticRepeatMark_, staticRepeat_}) label->setTextFormat(Qt::PlainText);
+    labelOtherCharacters_->setObjectName(QStringLiteral("labelOtherCharacters"));
+    for (QLabel* label : {staticRepeatMark_, staticRepeat_, labelOtherCharacters_}) label->setTextFormat(Qt::PlainText);
     buttonOK_->setDefault(true);
 
     controls_ = {groupReward_, groupLocation_, groupCondition_, groupDetails_, buttonNext_,
@@ -146,6 +148,7 @@ void CQuestDlg::RefreshFromView() {
     details_ = quest.details;
     repeatMark_ = quest.repeat_mark;
     cleared_ = quest.cleared;
+    otherCharacters_ = view_->otherCharactersText();
     setWindowTitle(display(name_));
     UpdateData(false);
 }
@@ -162,6 +165,19 @@ void CQuestDlg::UpdateData(bool saveAndValidate) {
     editLocation_->setPlainText(display(location_));
     checkCleared_->setChecked(cleared_ != 0);
     staticRepeatMark_->setText(from_cp932(repeatMark_));
+    placeOtherCharacters();
+}
+
+void CQuestDlg::placeOtherCharacters() {
+    // From beside the tick to the right edge of the group boxes; a line too
+    // long for that ends in an ellipsis and shows whole as a tool tip.
+    const QRect tick = checkCleared_->geometry();
+    const int left = tick.right() + 1 + tick.height() / 2;
+    const int width = std::max(0, groupDetails_->geometry().right() + 1 - left);
+    labelOtherCharacters_->setGeometry(left, tick.y(), width, tick.height());
+    const QString shown = labelOtherCharacters_->fontMetrics().elidedText(otherCharacters_, Qt::ElideRight, width);
+    labelOtherCharacters_->setText(shown);
+    labelOtherCharacters_->setToolTip(shown == otherCharacters_ ? QString() : otherCharacters_);
 }
 
 void CQuestDlg::OnNext() { step(Step::Next); }
@@ -299,5 +315,6 @@ void CQuestDlg::OnSize() {
         controls_[i]->raise();
         controls_[i]->show();
     }
+    placeOtherCharacters();
     setUpdatesEnabled(true);
 }

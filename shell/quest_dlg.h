@@ -60,6 +60,7 @@ protected:
 
 private:
     void UpdateData(bool saveAndValidate);
+    void placeOtherCharacters();
     void placeAtDialogGeometry();
     void applyOuterRect(const QMargins& frame);
     void settleFrame();
@@ -83,6 +84,10 @@ private:
     QGroupBox* groupLocation_;
     QGroupBox* groupReward_;
     QCheckBox* checkCleared_;
+    // Who else cleared the quest. Not one of the rule's controls: it stands
+    // beside the tick, wherever the rule puts that.
+    QLabel* labelOtherCharacters_;
+    QString otherCharacters_;
     // The controls in the order of the layout rule.
     std::array<QWidget*, kestrow::quest_control_count> controls_{};
 

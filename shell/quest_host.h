@@ -3,6 +3,8 @@
 // shows, applying a tick, stepping to the next or previous row, and where the
 // dialog stands on the screen. The main view provides it; tests can too.
 
+#include <QString>
+
 #include "catalogue/current_quest.h"
 #include "platform/settings.h"
 
@@ -33,4 +35,7 @@ public:
     virtual int selectedRow() const = 0;
     virtual int rowCount() const = 0;
     virtual DialogGeometry& dialogGeometry() = 0;
+    // The line that names the other characters who cleared the current
+    // quest; empty when none did.
+    virtual QString otherCharactersText() const = 0;
 };

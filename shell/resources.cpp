@@ -20,12 +20,13 @@ struct CommandText {
 };
 
 // Half-width katakana in the prompts are part of the texts; keep them.
-constexpr std::array<CommandText, 13> commands{{
+constexpr std::array<CommandText, 14> commands{{
     {ID_FILE_SAVE, "actionFileSave", "作業中のﾌｧｲﾙを上書きして保存\n保存"},
     {ID_FILE_RESTORE, "actionFileRestore", "以前に保存したｸﾘｱ済みﾘｽﾄを選んで戻す\n以前の状態に戻す"},
     {ID_EDIT_UNDO, "actionEditUndo", "直前の済ﾁｪｯｸの変更を元に戻す\n元に戻す"},
     {ID_EDIT_REDO, "actionEditRedo", "元に戻した済ﾁｪｯｸの変更をやり直す\nやり直し"},
     {ID_EDIT_COPY_SHOWN, "actionEditCopyShown", "表示どおりの一覧を見出し付きでｺﾋﾟｰ\n表示どおりにｺﾋﾟｰ"},
+    {ID_VIEW_RELOAD, "actionViewReload", "ｶﾀﾛｸﾞ (Kestrow.txt) を読み直す。保存していない済ﾁｪｯｸは残る\nｶﾀﾛｸﾞを読み直す"},
     {ID_VIEW_HIDE_CLEARED, "actionViewHideCleared", "ｸﾘｱ済みのｸｴｽﾄを一覧に表示しない\nｸﾘｱ済みを隠す"},
     {ID_APP_EXIT, "actionAppExit", "ｱﾌﾟﾘｹｰｼｮﾝを終了し、ﾌｧｲﾙの保存を指示\n終了"},
     {ID_EDIT_COPY, "actionEditCopy", "選択範囲をｺﾋﾟｰしてｸﾘｯﾌﾟﾎﾞｰﾄﾞに保存\nｺﾋﾟｰ"},
@@ -64,6 +65,7 @@ constexpr MenuItem view_items[] = {
     {ID_VIEW_STATUS_BAR, "ステータスバー(&S)"},
     {ID_SEPARATOR, {}},
     {ID_VIEW_HIDE_CLEARED, "クリア済みを隠す(&H)"},
+    {ID_VIEW_RELOAD, "カタログを読み直す(&L)\tF5"},
 };
 constexpr MenuItem help_items[] = {
     {ID_APP_ABOUT, "バージョン情報(&A)..."},
@@ -76,12 +78,14 @@ constexpr std::array<DropDown, 4> drop_downs{{
     {"ヘルプ(&H)", help_items, "menuHelp"},
 }};
 
-const std::array<Accelerator, 6> accelerator_table{{
+const std::array<Accelerator, 8> accelerator_table{{
+    {QKeyCombination(Qt::NoModifier, Qt::Key_F5), ID_VIEW_RELOAD},
     {QKeyCombination(Qt::ControlModifier, Qt::Key_Z), ID_EDIT_UNDO},
     {QKeyCombination(Qt::ControlModifier, Qt::Key_Y), ID_EDIT_REDO},
     {QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_C), ID_EDIT_COPY_SHOWN},
     {QKeyCombination(Qt::ControlModifier, Qt::Key_C), ID_EDIT_COPY},
     {QKeyCombination(Qt::ControlModifier, Qt::Key_F), ID_EDIT_FIND},
+    {QKeyCombination(Qt::ControlModifier, Qt::Key_M), ID_CHANGE},
     {QKeyCombination(Qt::ControlModifier, Qt::Key_S), ID_FILE_SAVE},
 }};
 

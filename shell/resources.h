@@ -20,6 +20,7 @@ enum Command : int {
     ID_FILE_RESTORE = 32772,
     ID_VIEW_HIDE_CLEARED = 32773,
     ID_EDIT_COPY_SHOWN = 32774,
+    ID_VIEW_RELOAD = 32775,
     ID_FILE_SAVE = 57603,
     ID_EDIT_COPY = 57634,
     ID_EDIT_FIND = 57636,
@@ -52,8 +53,7 @@ struct DropDown {
 
 std::span<const DropDown> menu_bar();
 
-// The keys that run commands. Ctrl+M is not among them, although the menu
-// shows it beside 変更: the Change command is reached by menu, Enter or double click.
+// The keys that run commands, each the one that its menu item shows.
 struct Accelerator {
     QKeyCombination key;
     int command;
@@ -90,7 +90,33 @@ inline constexpr std::string_view restore_step_text = "以前の状態に戻す"
 inline constexpr std::string_view close_prompt =
     "保存されていない変更があります。\n\nこのまま終了してよろしいですか？ （’◇’）ゞ";
 
+// Told when Kestrow.txt changed on disk while the window shows it.
+inline constexpr std::string_view catalogue_changed_text = "Kestrow.txt が更新されました。F5 で読み直せます。";
+
+// Shown once after loading a catalogue that differs from the one last shown.
+inline constexpr std::string_view catalogue_changes_text =
+    "カタログが変わりました。\n\n新しいクエスト: %1 件\nなくなったクエスト: %2 件（うちクリア済み %3 件。"
+    "クリア済みリストには残ります）\n\n新しいクエストは一覧の「新しいクエスト」に表示されます。";
+
 inline constexpr std::string_view save_and_close_text = "保存して終了(&S)";
+
+// The characters of the data folder: the submenu of ファイル, the name
+// question, the removal question, the title and the quest dialog's line.
+inline constexpr std::string_view characters_menu_text = "キャラクター(&C)";
+inline constexpr std::string_view character_new_text = "新しいキャラクター(&N)...";
+inline constexpr std::string_view character_rename_text = "名前の変更(&R)...";
+inline constexpr std::string_view character_remove_text = "削除(&D)...";
+inline constexpr std::string_view character_new_caption = "新しいキャラクター";
+inline constexpr std::string_view character_rename_caption = "名前の変更";
+inline constexpr std::string_view character_name_label = "キャラクターの名前:";
+inline constexpr std::string_view character_remove_prompt =
+    "キャラクター「%1」を削除しますか？\n\nクリア済みリストは キャラクター/.削除済み に移されます。";
+inline constexpr std::string_view character_switch_prompt =
+    "保存されていない変更があります。\n\n保存せずにキャラクターを切り替えてよろしいですか？";
+inline constexpr std::string_view save_and_switch_text = "保存して切り替え(&S)";
+inline constexpr std::string_view character_title = "ケストロウ - %1";
+inline constexpr std::string_view other_characters_text = "ほかのキャラクター: %1";
+inline constexpr std::string_view other_characters_separator = ", ";
 
 // Dialog layouts, in dialog units.
 struct DlgRect {
@@ -149,12 +175,15 @@ inline constexpr std::string_view quest_repeat_mark_text = "Static";  // replace
 inline constexpr std::string_view quest_next_text = "次へ (&N)";     // with a space
 inline constexpr std::string_view quest_previous_text = "前へ(&P)";  // without
 
-// The search dialog.
+// The search dialog, and the status-bar text of a search that found nothing.
 inline constexpr std::string_view find_caption = "検索文字列";
-inline constexpr DlgRect find_size{0, 0, 126, 53};
-inline constexpr DlgRect find_ok{7, 32, 50, 14};
-inline constexpr DlgRect find_cancel{69, 32, 50, 14};
-inline constexpr DlgRect find_edit{7, 7, 112, 14};
+inline constexpr DlgRect find_size{0, 0, 200, 60};
+inline constexpr DlgRect find_ok{7, 39, 50, 14};
+inline constexpr DlgRect find_cancel{69, 39, 50, 14};
+inline constexpr DlgRect find_edit{7, 7, 186, 14};
+inline constexpr DlgRect find_loose{7, 25, 186, 10};
+inline constexpr std::string_view find_loose_text = "かな・全角半角・大文字小文字を区別しない(&L)";
+inline constexpr std::string_view find_nothing_text = "「%1」は見つかりませんでした。";
 
 // The restore dialog: the versions kept of the clear list above, what the
 // chosen one would change below. Its caption is restore_step_text.

@@ -4,11 +4,17 @@
 // detail dialog opened on a quest whose details run over two lines.
 // scripts/screenshot.sh runs it under Xvfb.
 //
-//   kestrow_screenshot DATA_DIR PROFILE_DIR MAIN.png QUEST.png
+// Last, the Edit menu after a tick, its undo entry naming the step, sorted
+// by the reward column. Then ファイル > キャラクター open, with a second
+// character made for it.
+//
+//   kestrow_screenshot DATA_DIR PROFILE_DIR MAIN.png QUEST.png MENU.png CHARACTERS.png
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
 #include <QTest>
@@ -20,14 +26,16 @@
 #include "kestrow_app.h"
 #include "kestrow_view.h"
 #include "main_frame.h"
+#include "platform/characters.h"
 #include "platform/paths.h"
 #include "platform/profile.h"
 #include "platform/translations.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 5) {
-        std::fputs("usage: kestrow_screenshot DATA_DIR PROFILE_DIR MAIN.png QUEST.png\n", stderr);
+    if (argc != 7) {
+        std::fputs("usage: kestrow_screenshot DATA_DIR PROFILE_DIR MAIN.png QUEST.png MENU.png CHARACTERS.png\n",
+                   stderr);
         return 2;
     }
     kestrow::install_font_substitutes();
@@ -77,5 +85,30 @@ int main(int argc, char** argv) {
         dialog->reject();
     });
     kestrow.view()->OnChange();
-    return dialogSaved ? 0 : 1;
+    if (!dialogSaved) return 1;
+
+    // A tick, so that the undo entry names it, and the rows sorted by their reward.
+    list->setCurrentIndex(list->model()->index(1, 0));
+    kestrow.view()->LoadCurrentQuest();
+    kestrow.view()->UpdateClearState(1);
+    kestrow.view()->OnColumnClick(1);
+    auto* edit = frame->findChild<QMenu*>(QStringLiteral("menuEdit"));
+    QMenuBar* bar = frame->menuBar();
+    bar->setActiveAction(edit->menuAction());
+    QTest::qWait(300);
+    const QPixmap menu = frame->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+    edit->hide();
+    if (!menu.save(QString::fromLocal8Bit(argv[5]))) return 1;
+
+    // A second character, and the submenu that lists both.
+    if (!kestrow::create_character(kestrow.view()->dataDir(), QStringLiteral("アキ")).ok()) return 1;
+    emit kestrow.view()->charactersChanged();
+    auto* file = frame->findChild<QMenu*>(QStringLiteral("menuFile"));
+    bar->setActiveAction(file->menuAction());
+    QTest::qWait(300);
+    QTest::keyClick(file, Qt::Key_C);
+    QTest::qWait(300);
+    const QPixmap characters = frame->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+    file->hide();
+    return characters.save(QString::fromLocal8Bit(argv[6])) ? 0 : 1;
 }

@@ -15,6 +15,14 @@ namespace kestrow {
 
 namespace {
 
+// What the user types or pastes is taken as loading takes a file's text: a
+// character of the JIS mapping as the Windows one, which is all that a loaded
+// line can hold.
+QString windows_forms(QString text) {
+    for (QChar& c : text) c = QChar(cp932::windows_form(c.unicode()));
+    return text;
+}
+
 #ifdef _WIN32
 
 // A Qt for Windows is often built without ICU and then has no converter for
@@ -38,12 +46,26 @@ const QByteArray& codec_name() {
     return name;
 }
 
+// The bytes of text as it stands, nothing folded: loading's own conversion
+// has folded its text already.
+std::optional<std::string> encode_as_is(const QString& text) {
+    QStringEncoder encoder(codec_name().constData());
+    if (!encoder.isValid()) return std::nullopt;
+    const QByteArray bytes = encoder.encode(text);
+    if (encoder.hasError()) return std::nullopt;
+    // Some converters substitute instead of failing: accept the bytes only if
+    // they decode to the same text.
+    if (from_cp932(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))) != text)
+        return std::nullopt;
+    return bytes.toStdString();
+}
+
 class QtCp932Converter final : public Cp932Converter {
 public:
     std::string from_utf8(std::string_view utf8, bool& replaced) const override {
         const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
         const auto encode = [](std::u16string_view chunk) {
-            return to_cp932(QStringView(chunk.data(), static_cast<qsizetype>(chunk.size())).toString());
+            return encode_as_is(QStringView(chunk.data(), static_cast<qsizetype>(chunk.size())).toString());
         };
         return cp932::encode_file_text(text.toStdU16String(), encode, replaced);
     }
@@ -68,7 +90,10 @@ bool cp932_available() { return win32::cp932_installed(); }
 
 QString from_cp932(std::string_view bytes) { return QString::fromStdU16String(win32::decode_cp932(bytes)); }
 
-std::optional<std::string> to_cp932(const QString& text) { return win32::encode_cp932(utf16(text)); }
+std::optional<std::string> to_cp932(const QString& text) {
+    const QString windows = windows_forms(text);
+    return win32::encode_cp932(utf16(windows));
+}
 
 const Cp932Converter& cp932_converter() {
     static const Win32Cp932Converter converter;
@@ -84,17 +109,7 @@ QString from_cp932(std::string_view bytes) {
     return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
-std::optional<std::string> to_cp932(const QString& text) {
-    QStringEncoder encoder(codec_name().constData());
-    if (!encoder.isValid()) return std::nullopt;
-    const QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError()) return std::nullopt;
-    // Some converters substitute instead of failing: accept the bytes only if
-    // they decode to the same text.
-    if (from_cp932(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))) != text)
-        return std::nullopt;
-    return bytes.toStdString();
-}
+std::optional<std::string> to_cp932(const QString& text) { return encode_as_is(windows_forms(text)); }
 
 const Cp932Converter& cp932_converter() {
     static const QtCp932Converter converter;

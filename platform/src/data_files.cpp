@@ -56,7 +56,12 @@ TextFile read_text_file(const std::filesystem::path& path, FileKind kind, const 
 }
 
 CatalogueFiles read_catalogue_files(const std::filesystem::path& dir, const Cp932Converter& converter) {
-    CatalogueFiles files{dir / clear_file_name, dir / data_file_name, {}, {}};
+    return read_catalogue_files(dir, dir / clear_file_name, converter);
+}
+
+CatalogueFiles read_catalogue_files(const std::filesystem::path& dir, const std::filesystem::path& clear_file,
+                                    const Cp932Converter& converter) {
+    CatalogueFiles files{clear_file, dir / data_file_name, {}, {}};
     files.clear = read_text_file(files.clear_path, FileKind::Clear, converter);
     files.data = read_text_file(files.data_path, FileKind::Data, converter);
     return files;
@@ -64,6 +69,21 @@ CatalogueFiles read_catalogue_files(const std::filesystem::path& dir, const Cp93
 
 LoadReport load_catalogue(Catalogue& state, const std::filesystem::path& dir, const Cp932Converter& converter) {
     return load_catalogue(state, read_catalogue_files(dir, converter));
+}
+
+LoadReport load_catalogue(Catalogue& state, const std::filesystem::path& dir, const std::filesystem::path& clear_file,
+                          const Cp932Converter& converter) {
+    return load_catalogue(state, read_catalogue_files(dir, clear_file, converter));
+}
+
+std::optional<SeenCatalogue> read_seen(const std::filesystem::path& dir) {
+    // Plain ASCII and code page 932 Codes: no conversion wanted, none made.
+    struct AsIs final : Cp932Converter {
+        std::string from_utf8(std::string_view utf8, bool&) const override { return std::string(utf8); }
+    } as_is;
+    const TextFile file = read_text_file(dir / seen_file_name, FileKind::Clear, as_is);
+    if (file.status != ReadStatus::Ok) return std::nullopt;
+    return parse_seen(file.bytes);
 }
 
 }  // namespace kestrow

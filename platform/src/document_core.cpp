@@ -10,10 +10,48 @@
 
 namespace kestrow {
 
-LoadReport DocumentCore::load(const std::filesystem::path& dir) {
-    LoadReport report = load_catalogue(state_, dir, cp932_converter());
+LoadReport DocumentCore::load(const std::filesystem::path& dir) { return load(dir, dir / clear_file_name); }
+
+LoadReport DocumentCore::load(const std::filesystem::path& dir, const std::filesystem::path& clear_file) {
+    dir_ = dir;
+    LoadReport report = load_catalogue(state_, dir, clear_file, cp932_converter());
     steps_.clear();
     fill_category_chooser(state_);
+    changes_ = {};
+    if (rememberCatalogue_ && report.data_loaded) {
+        const auto seen = read_seen(dir_);
+        changes_ = compare_catalogue(state_, seen);
+        const SeenCatalogue now = seen_now(state_, seen, changes_);
+        add_new_quests_entry(state_, now.new_codes);
+        if (!seen || changes_.any()) write_seen(dir_, now);
+    }
+    return report;
+}
+
+CatalogueChanges DocumentCore::compareWithSeen() const { return compare_catalogue(state_, read_seen(dir_)); }
+
+LoadReport DocumentCore::reload() {
+    const OwnChanges own = own_changes(state_);
+    const int code = selected_code(state_);
+    const ListState list = state_;
+    LoadReport report = load(dir_, state_.clear_file_path);
+    apply_own_changes(state_, own);
+    state_.hide_cleared = list.hide_cleared;
+    state_.sort_column = list.sort_column;
+    state_.sort_descending = list.sort_descending;
+    if (list.selected_entry < 0) {
+        state_.search_text = list.search_text;
+        state_.search_loose = list.search_loose;
+        select_entry(state_, -1);
+    } else if (code == category::search && !list.search_text.empty()) {
+        search_quests(state_, list.search_text, list.search_loose);
+    } else {
+        state_.search_text = list.search_text;
+        state_.search_loose = list.search_loose;
+        const auto& chooser = state_.chooser;
+        const auto entry = std::find_if(chooser.begin(), chooser.end(), [&](const ChooserEntry& e) { return e.code == code; });
+        select_entry(state_, entry == chooser.end() ? -1 : static_cast<int>(entry - chooser.begin()));
+    }
     return report;
 }
 
@@ -30,7 +68,7 @@ void DocumentCore::showCategory(int code) {
     build_rows(state_, filter_lines(state_, code));
 }
 
-int DocumentCore::search(std::string_view text) { return search_quests(state_, text); }
+int DocumentCore::search(std::string_view text, bool loose) { return search_quests(state_, text, loose); }
 
 void DocumentCore::arrange(bool hide_cleared, int sort_column, bool descending) {
     state_.hide_cleared = hide_cleared;

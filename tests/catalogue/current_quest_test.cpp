@@ -2,6 +2,7 @@
 
 #include <tuple>
 
+#include "catalogue/clear_state.h"
 #include "catalogue/current_quest.h"
 #include "catalogue/rows.h"
 #include "test_support.h"
@@ -9,12 +10,18 @@
 namespace kestrow::test {
 namespace {
 
-TEST(CurrentQuest, CopiesTheFieldsOfARowWithItsMarkAndClearedValue) {
-    Catalogue state = make_catalogue("11001,N<BR>2,R,L,C,D<BR>,0\n77001,,r,l,c,d,\n11002,n,r,l,c,d,0,x\n", "11001\n");
-    build_rows(state, {0, 1, 2});
+TEST(CurrentQuest, CopiesTheLinesOwnFieldsWithItsMarkAndItsHeldFlagBeforeAndAfterATick) {
+    Catalogue state = make_catalogue("11001,N<BR>2,R,L,C,D<BR>,0\n77001,,r,l,c,d,\n11014," + hyo +
+                                     "\n11002,n,r,l,c,d,0,x\n", "11001\n11002\n");
+    build_rows(state, {0, 1, 2, 3});
     EXPECT_EQ(load_current_quest(state, 0), (CurrentQuest{"11001", "N\r\n2", "R", "L", "C", "D\r\n", batsu, 1}));
-    // Cleared is 0 only for a field 8 of exactly "0", even when that is a surplus field.
-    EXPECT_EQ(std::pair(load_current_quest(state, 1).cleared, load_current_quest(state, 2).cleared), std::pair(0, 1));
+    EXPECT_EQ(load_current_quest(state, 1).cleared, 0);
+    // A short line shows no flag in its missing fields; a surplus field is not the flag.
+    for (const int cleared : {1, 0, 1}) {
+        for (const char* code : {"11014", "11002"}) set_cleared(state, code, cleared != 0);
+        EXPECT_EQ(load_current_quest(state, 2), (CurrentQuest{"11014", hyo, "", "", "", "", "\x81\x9B", cleared}));
+        EXPECT_EQ(load_current_quest(state, 3), (CurrentQuest{"11002", "n", "r", "l", "c", "d", batsu, cleared}));
+    }
 }
 
 TEST(RowSteps, NextAndPreviousWrapAtEitherEndAndFollowAQuestThatLeft) {

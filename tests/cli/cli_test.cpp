@@ -5,12 +5,17 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "cli/commands.h"
+#include "platform/characters.h"
 #include "platform/cp932_codec.h"
+#include "platform/paths.h"
 
 namespace {
 
@@ -79,12 +84,46 @@ TEST_F(Cli, ReadingCommandsPrintTheCategoriesRowsAndCopyText) {
     EXPECT_EQ(rows[0], QStringLiteral("0\t 港の見張り番\t200ギル\tハーヴェル港 第2桟橋\tなし\t見張り番のオルドに夜食を届ける。\t×\tハーヴェル港"));
     EXPECT_TRUE(rows[1].contains(QStringLiteral("逃げた。\\n港の")));  // a line break in a cell
     EXPECT_EQ(lines({"search", "見張り番"}), QStringList{rows[0]});
+    // The JIS mapping's wave dash finds the ～ (81 60) that a line holds.
+    const QStringList dash = lines({"search", QString(QChar(0x301C))});
+    EXPECT_TRUE(dash.size() == 1 && dash[0].contains(QStringLiteral("噴気孔を3\uFF5E5か所"))) << out.bytes;
     EXPECT_EQ(run({"search", "😀"}), 0);  // no code page 932 form: nothing found
     EXPECT_EQ(out.bytes, "");
+    // Loose: half-width and hiragana find the katakana; the Code from its start.
+    EXPECT_EQ(lines({"search", "ｾﾞﾘｰ"}), QStringList{});
+    EXPECT_EQ(lines({"search", "--loose", "ｾﾞﾘｰ"}), lines({"search", "ゼリー職人"}));
+    EXPECT_EQ(lines({"--loose", "search", "ぜりー"}).size(), 1);
+    EXPECT_EQ(lines({"search", "--loose", "１１０"}), rows);
     EXPECT_EQ(run({"copy", "31000"}), 0);
     EXPECT_TRUE(out.text().startsWith(u"31001\t")) << out.bytes;
     EXPECT_TRUE(out.text().contains(QStringLiteral("<BR>")));    // the held line as stored
     EXPECT_TRUE(out.text().contains(QStringLiteral("\t1\r\n")));  // with its clear flag
+}
+
+TEST_F(Cli, JsonGivesTheEntriesAndRowsAsArraysOfObjectsInAFixedKeyOrder) {
+    auto json = [&](const QStringList& args) {
+        EXPECT_EQ(run(QStringList{"--json"} + args), 0);
+        QJsonParseError error;
+        const QJsonArray array = QJsonDocument::fromJson(QByteArray::fromStdString(out.bytes), &error).array();
+        EXPECT_EQ(error.error, QJsonParseError::NoError) << out.bytes;
+        return array;
+    };
+    const QJsonArray entries = json({"categories"}), stats = json({"stats"});
+    ASSERT_TRUE(entries.size() == 13 && stats.size() == 13);
+    EXPECT_EQ(entries[0].toObject(), (QJsonObject{{"code", 11000}, {"text", "ハーヴェル港"}}));
+    EXPECT_EQ(stats[0].toObject(), (QJsonObject{{"code", 11000}, {"text", "ハーヴェル港"}, {"cleared", 2}, {"shown", 9}}));
+    // cleared a boolean, the icon a number; a backslash (5C in 月\星) escaped.
+    const QJsonArray rows = json({"list", "12000"});
+    ASSERT_EQ(rows.size(), 8);
+    EXPECT_TRUE(rows[1]["cleared"].toBool() && rows[1]["icon"] == 0 && rows[1]["code"] == "12002");
+    EXPECT_EQ(rows[5]["details"], QStringLiteral("合言葉は「月\\星」。扉の前で唱える。"));
+    // The Code as a string, the Name without the list's leading space, a line break as \n.
+    EXPECT_EQ(json({"search", "噴気孔"}).size(), 1);
+    EXPECT_EQ(out.text(), QStringLiteral(
+        "[\n{\"code\":\"31007\",\"name\":\"火山ガスの調査\",\"reward\":\"調査報告書\\n600ギル\",\"location\":\"ゼルト火山 噴気孔\","
+        "\"condition\":\"なし\",\"details\":\"学者ゼフィールの依頼で噴気孔を3\uFF5E5か所調べる。\",\"repeat\":\"×\","
+        "\"area\":\"ゼルト火山\",\"cleared\":false,\"icon\":1}\n]\n"));
+    EXPECT_TRUE(json({"search", "😀"}).isEmpty());  // found nothing: still an array
 }
 
 TEST_F(Cli, TickAndUntickSaveKeepingTheHistoryAndRestoreBringsAVersionBack) {
@@ -102,9 +141,30 @@ TEST_F(Cli, TickAndUntickSaveKeepingTheHistoryAndRestoreBringsAVersionBack) {
     EXPECT_EQ(lines({"history"}).size(), 3);  // what restore replaced is kept too
 }
 
+// changes compares with Kestrow.seen as the window left it, and writes nothing.
+TEST_F(Cli, ChangesReportsNewAndGoneCodesWithoutWritingTheSeenFile) {
+    EXPECT_EQ(lines({"changes"}), (QStringList{"new\t0", "gone\t0", "gone cleared\t0"}));  // nothing seen yet
+    EXPECT_FALSE(QFile::exists(path("Kestrow.seen")));
+    QFile seen(path("Kestrow.seen"));
+    ASSERT_TRUE(seen.open(QIODevice::WriteOnly));
+    seen.write("Kestrow.seen 1\r\n11001\r\n11002\r\n99999\r\n");
+    seen.close();
+    const QStringList report = lines({"changes"});
+    ASSERT_GE(report.size(), 4);
+    EXPECT_EQ(report.mid(1, 2), (QStringList{"gone\t1", "gone cleared\t0"}));
+    EXPECT_TRUE(report.contains(QStringLiteral("-\t99999")));
+    EXPECT_TRUE(report.contains(QStringLiteral("+\t11003")));
+    EXPECT_FALSE(report.contains(QStringLiteral("+\t11001")));
+    QFile again(path("Kestrow.seen"));
+    ASSERT_TRUE(again.open(QIODevice::ReadOnly));
+    EXPECT_EQ(again.readAll(), "Kestrow.seen 1\r\n11001\r\n11002\r\n99999\r\n");
+}
+
 TEST_F(Cli, UsageErrorsExitWithTwoFileProblemsWithOne) {
     const QList<QStringList> wrong = {{}, {"frobnicate"}, {"list", "x"}, {"list"}, {"categories", "more"},
-                                      {"--verbose", "categories"}, {"--dir"}, {"restore", "3"}, {"tick", "NOPE"}};
+                                      {"--verbose", "categories"}, {"--dir"}, {"--json", "copy", "11000"},
+                                      {"history", "--json"}, {"--json", "--cp932", "stats"}, {"restore", "3"},
+                                      {"list", "--loose", "11000"}, {"tick", "NOPE"}};
     for (const QStringList& args : wrong) EXPECT_EQ(run(args), 2) << args.join(u' ').toStdString();
     EXPECT_TRUE(err.text().startsWith(QStringLiteral("kestrow-cli: no quest carries that Code\n\nUsage:")));
     // After the command an unknown option is its argument; the options still count.
@@ -119,6 +179,32 @@ TEST_F(Cli, UsageErrorsExitWithTwoFileProblemsWithOne) {
     const QString missing = QStringLiteral("データファイルが見つかりません。\n\n") + QDir::toNativeSeparators(path("Kestrow.txt"));
     EXPECT_TRUE(err.text().contains(missing)) << err.bytes;
     EXPECT_EQ(run({"untick", "11001"}), 1);
+}
+
+TEST_F(Cli, ACharacterTicksIntoItsOwnListAndCharactersShowsEachOnesProgress) {
+    const QByteArray sample = clearList();
+    const std::filesystem::path data = kestrow::to_path(dir_.path());
+    ASSERT_TRUE(kestrow::create_character(data, QStringLiteral("アキ")).ok());
+    const QString aki = dir_.filePath(QStringLiteral("キャラクター/アキ/"));
+    for (const char* code : {"11002", "11004"}) ASSERT_EQ(run({"--character", "アキ", "tick", code}), 0) << err.bytes;
+    EXPECT_EQ(clearList(), sample);
+    QFile list(aki + "ClrList.txt");
+    EXPECT_TRUE(list.open(QIODevice::ReadOnly) && list.readAll() == "11002\r\n11004\r\n");
+    EXPECT_EQ(QDir(aki + "ClrList.history").count(), 3);  // ., .. and the list before the second tick
+    EXPECT_FALSE(QFileInfo::exists(path("ClrList.history")));
+    EXPECT_EQ(lines({"--character", "アキ", "history"}).size(), 1);
+    EXPECT_EQ(lines({"characters"}), (QStringList{QStringLiteral("メイン\t8\t50"), QStringLiteral("アキ\t2\t50")}));
+    // An unknown name is a failure to find the files, not a usage error.
+    EXPECT_EQ(run({"--character", "ユウ", "stats"}), 1);
+    EXPECT_TRUE(err.text().contains(QStringLiteral("その名前のキャラクターはいません。\n\nユウ"))) << err.bytes;
+    EXPECT_EQ(run({"list", "11000", "--character"}), 2);
+    // Only the main character where the characters' folder is a file, and says so.
+    ASSERT_TRUE(QDir(dir_.filePath(QStringLiteral("キャラクター"))).removeRecursively());
+    QFile in_the_way(dir_.filePath(QStringLiteral("キャラクター")));
+    ASSERT_TRUE(in_the_way.open(QIODevice::WriteOnly));
+    EXPECT_EQ(run({"characters"}), 1);
+    EXPECT_EQ(out.text(), QStringLiteral("メイン\t8\t50\n"));
+    EXPECT_TRUE(err.text().startsWith(QStringLiteral("キャラクターのフォルダーの場所にファイルがあるため"))) << err.bytes;
 }
 
 TEST_F(Cli, OutputThatCannotBeWrittenFailsEveryCommand) {

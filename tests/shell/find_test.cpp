@@ -1,9 +1,12 @@
 // Find and the search dialog: the search category relabelled and shown, the
-// texts that change nothing, and the input method while the box has the focus.
+// texts that change nothing, the loose search, and the input method while the
+// box has the focus.
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QStatusBar>
 #include <QTest>
 
 #include "find_dlg.h"
@@ -13,6 +16,7 @@ namespace kestrow::test {
 namespace {
 
 QLineEdit* box(QDialog& d) { return child<QLineEdit>(d, "editFind"); }
+QCheckBox* looseBox(QDialog& d) { return child<QCheckBox>(d, "checkLooseSearch"); }
 
 class Find : public ShellTest {
 protected:
@@ -41,6 +45,7 @@ protected:
     QString find(const QString& text = {}, const char* button = "buttonOK") {
         return find([&](QDialog& d) { box(d)->setText(text); click(d, button); });
     }
+    QString status() const { return frame()->statusBar()->currentMessage(); }
 };
 
 TEST_F(Find, RelabelsTheSearchEntryShowsTheMatchesAndIgnoresWhatFindsNothing) {
@@ -59,8 +64,11 @@ TEST_F(Find, RelabelsTheSearchEntryShowsTheMatchesAndIgnoresWhatFindsNothing) {
     }), QStringLiteral("見張り番"));
     EXPECT_EQ(selected, QStringLiteral("見張り番"));
     EXPECT_EQ(shown(), QStringLiteral("12/13 検索結果「渡り鳥」 row -1: 迷子の渡り鳥"));
+    // A text in no line leaves the list as it was and says so.
+    selectRow(0);
     find(QStringLiteral("竜の涙"));
-    EXPECT_EQ(shown(), QStringLiteral("12/13 検索結果「竜の涙」 row -1: "));
+    EXPECT_EQ(shown(), QStringLiteral("12/13 検索結果「渡り鳥」 row 0: 迷子の渡り鳥"));
+    EXPECT_EQ(status(), QStringLiteral("「竜の涙」は見つかりませんでした。"));
 
     // An empty text, Cancel, and a text that code page 932 cannot spell
     // change nothing, and the last text found stays on offer.
@@ -71,8 +79,11 @@ TEST_F(Find, RelabelsTheSearchEntryShowsTheMatchesAndIgnoresWhatFindsNothing) {
     find(QStringLiteral("港"), "buttonCancel");
     find(QStringLiteral("café"));
     EXPECT_EQ(shown(), before);
-    EXPECT_EQ(chooser()->itemText(12), QStringLiteral("検索結果「竜の涙」"));
-    EXPECT_EQ(find(), QStringLiteral("竜の涙"));
+    EXPECT_EQ(chooser()->itemText(12), QStringLiteral("検索結果「渡り鳥」"));
+    EXPECT_EQ(find(), QStringLiteral("渡り鳥"));
+    // The JIS mapping's wave dash is typed as loading takes it: as the ～ (81 60) a line holds.
+    find([](QDialog& d) { box(d)->clear(), box(d)->insert(QString(QChar(0x301C))), click(d, "buttonOK"); });
+    EXPECT_EQ(shown(), QStringLiteral("12/13 検索結果「\uFF5E」 row -1: 火山ガスの調査"));
 }
 
 TEST_F(Find, WithoutASearchEntryOnlyTheTextIsKept) {
@@ -83,6 +94,32 @@ TEST_F(Find, WithoutASearchEntryOnlyTheTextIsKept) {
     find(QStringLiteral("Alpha"));
     EXPECT_EQ(shown(), QStringLiteral("0/1 Port row 1: Alpha,Beta"));
     EXPECT_EQ(find(), QStringLiteral("Alpha"));
+}
+
+TEST_F(Find, TheLooseBoxIsRememberedAtOKAndFindsKanaAndWidthsAlike) {
+    start();
+    QStringList offered;  // the box's state as each dialog opens
+    const auto search = [&](const QString& text, bool tick, const char* button = "buttonOK") {
+        find([&](QDialog& d) {
+            offered << QString::number(looseBox(d)->isChecked());
+            if (tick) looseBox(d)->click();
+            box(d)->setText(text);
+            click(d, button);
+        });
+    };
+    const QString jelly = QStringLiteral("12/13 検索結果「%1」 row -1: ゼリー職人の依頼");
+    search(QStringLiteral("ｾﾞﾘｰ"), true, "buttonCancel");
+    search(QStringLiteral("ｾﾞﾘｰ"), false);
+    EXPECT_EQ(status(), QStringLiteral("「ｾﾞﾘｰ」は見つかりませんでした。"));  // exactly, it is not there
+    search(QStringLiteral("ｾﾞﾘｰ"), true);
+    EXPECT_EQ(shown(), jelly.arg(QStringLiteral("ｾﾞﾘｰ")));
+    EXPECT_EQ(status(), QString());
+    setCleared(0, true);  // filtered again, loosely still
+    EXPECT_EQ(names(), QStringList{QStringLiteral("ゼリー職人の依頼")});
+    search(QStringLiteral("ぜりー"), false);
+    EXPECT_EQ(shown(), jelly.arg(QStringLiteral("ぜりー")));
+    EXPECT_EQ(offered, (QStringList{"0", "0", "0", "1"}));
+    EXPECT_EQ(profile().value(QStringLiteral("Settings/LooseSearch")).toInt(), 1);
 }
 
 using Ime = std::pair<bool, InputMethod::Modes>;  // open, and the modes
@@ -97,9 +134,10 @@ struct FakeInputMethod final : InputMethod {
     Ime& ime;
 };
 
-TEST(FindDialog, TheBoxSwitchesTheInputMethodToKanaWhileItHasTheFocus) {
+// In the fixture, for the profile that the dialog reads.
+TEST_F(Find, TheBoxSwitchesTheInputMethodToKanaWhileItHasTheFocus) {
     const InputMethod::Modes alphanumeric{0x0008, 0x0008}, kana{0x0009, 0x0008};
-    // The states seen with the focus in the box, on OK, back in the box, after
+    // The states seen with the focus in the box, on the check box, back in the box, after
     // the box's context menu took the focus for a moment, and once closed.
     auto round = [](Ime ime) {
         std::vector<Ime> seen;
@@ -107,7 +145,7 @@ TEST(FindDialog, TheBoxSwitchesTheInputMethodToKanaWhileItHasTheFocus) {
         dlg.setInputMethod(std::make_unique<FakeInputMethod>(ime));
         when_modal([&](QDialog& d) {
             EXPECT_TRUE(activate(&d));
-            for (int tabs : {0, 1, 2}) {  // the box, OK, then past Cancel to the box
+            for (int tabs : {0, 1, 3}) {  // the box, the check box, then past OK and Cancel to the box
                 for (int i = 0; i < tabs; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
                 QCoreApplication::processEvents();
                 seen.push_back(ime);

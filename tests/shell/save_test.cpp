@@ -5,7 +5,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QSignalSpy>
+#include <QStatusBar>
 #include <QTest>
+
+#include <cstdio>
 
 #include "shell_fixture.h"
 
@@ -78,6 +82,51 @@ TEST_F(Save, AClearListChangedOutsideIsTakenWhenTheWindowIsActivated) {
     closeWindow();
     EXPECT_TRUE(shown_.empty());
     EXPECT_EQ(frame(), nullptr);
+}
+
+// A new Kestrow.txt replaced on disk is noticed; F5 reads it, keeping the
+// unsaved tick (by its Code, though its line moved) and the category.
+TEST_F(Save, ACatalogueReplacedOnDiskIsOfferedAndReadAgainKeepingUnsavedTicks) {
+    start();
+    choose(QStringLiteral("ハーヴェル港"));
+    setCleared(1, true);  // 11002
+    const QStringList before = names();
+    QSignalSpy changed(view()->document(), &CKestrowDoc::catalogueChangedOnDisk);
+    // A line in front moves every quest line; written aside and renamed over, as copies arrive.
+    write_file(dataPath("Kestrow.new"), "11000,New,,,,,0\r\n" +
+                                            read_file(dataPath("Kestrow.txt")));
+    ASSERT_TRUE(std::rename(dataPath("Kestrow.new").toLocal8Bit(), dataPath("Kestrow.txt").toLocal8Bit()) == 0);
+    ASSERT_TRUE(changed.wait(5000));
+    EXPECT_FALSE(frame()->statusBar()->currentMessage().isEmpty());
+    QTest::keyClick(questList(), Qt::Key_F5);
+    settle();
+    EXPECT_EQ(chooser()->currentText(), QStringLiteral("ハーヴェル港"));
+    EXPECT_EQ(names().size(), before.size() + 1);
+    EXPECT_EQ(icon(2), icon(1));  // 11002, now in row 2, still ticked as 11001 is
+    EXPECT_TRUE(action("actionFileSave")->isEnabled());
+}
+
+// What a new catalogue brought is told once, after loading, and its new
+// quests have an entry of their own; a garbage Kestrow.seen is written anew.
+TEST_F(Save, ANewCatalogueIsReportedOnceWithItsNewQuests) {
+    write_file(dataPath("Kestrow.seen"), "garbage");
+    start();
+    EXPECT_TRUE(shown_.empty());  // nothing seen yet: nothing to report
+    closeWindow();
+    EXPECT_TRUE(read_file(dataPath("Kestrow.seen")).startsWith("Kestrow.seen 1\r\n"));
+    // 11001 (cleared) goes, 11099 comes.
+    write_file(dataPath("Kestrow.txt"),
+               read_file(dataPath("Kestrow.txt")).replace("\r\n11001,", "\r\n11099,"));
+    start();
+    ASSERT_EQ(shown_.size(), 1u);
+    EXPECT_TRUE(shown_[0].request.text.contains(QStringLiteral("新しいクエスト: 1 件\nなくなったクエスト: 1 件（うちクリア済み 1 件")))
+        << shown_[0].request.text.toStdString();
+    choose(QStringLiteral("新しいクエスト"));
+    EXPECT_EQ(names().size(), 1);
+    closeWindow();
+    start();
+    EXPECT_EQ(shown_.size(), 1u);  // told once
+    EXPECT_GE(chooser()->findText(QStringLiteral("新しいクエスト")), 0);  // until the next change
 }
 
 }  // namespace

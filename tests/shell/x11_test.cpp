@@ -2,7 +2,9 @@
 // runs these on its own); on any other platform they are skipped.
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -93,6 +95,75 @@ TEST_F(UnderX11, TicksMadeByKeyInTheDialogAreUndoneAndRedoneByKey) {
     EXPECT_EQ(std::pair(icon(1), icon(3)), std::pair(cleared, unticked));
     QTest::keyClick(questList(), Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(icon(3), cleared);
+}
+
+// Ctrl+F, half-width kana typed, Alt+L for the loose search, Enter: the
+// quest spelt in full-width katakana is found. Then a catalogue copied over
+// Kestrow.txt is offered in the status bar and F5 reads it.
+TEST_F(UnderX11, ALooseSearchByKeyboardAndACatalogueReplacedWhileOpen) {
+    start();
+    QString typed;
+    const auto ran = when_modal([&](QDialog& d) {
+        ASSERT_TRUE(activate(&d));
+        // Typed as an input method hands them over: keys that carry text.
+        QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, QStringLiteral("ｾﾞﾘｰ"),
+                            Qt::NoModifier);
+        // A mnemonic clicks its box after showing it pressed for a moment.
+        QCheckBox* loose = child<QCheckBox>(d, "checkLooseSearch");
+        QSignalSpy toggled(loose, &QCheckBox::toggled);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_L, Qt::AltModifier);
+        toggled.wait(5000);
+        typed = child<QLineEdit>(d, "editFind")->text() + (loose->isChecked() ? "+" : "-");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    QTest::keyClick(questList(), Qt::Key_F, Qt::ControlModifier);
+    settle();
+    ASSERT_TRUE(*ran);
+    EXPECT_EQ(typed, QStringLiteral("ｾﾞﾘｰ+"));
+    EXPECT_EQ(names(), QStringList{QStringLiteral("ゼリー職人の依頼")});
+
+    QSignalSpy changed(view()->document(), &CKestrowDoc::catalogueChangedOnDisk);
+    write_file(dataPath("Kestrow.new"), read_file(dataPath("Kestrow.txt")) + "12099,Extra,,,,,0\r\n");
+    ASSERT_TRUE(QFile::remove(dataPath("Kestrow.txt")) && QFile::rename(dataPath("Kestrow.new"), dataPath("Kestrow.txt")));
+    ASSERT_TRUE(changed.wait(5000));
+    QTest::keyClick(questList(), Qt::Key_F5);
+    settle();
+    choose(QStringLiteral("ハーヴェル旧市街"));
+    EXPECT_TRUE(names().contains(QStringLiteral("Extra")));
+}
+
+// A second character made by keyboard (Alt+F, C, N, its name, Enter): a tick
+// in it shows in the main character's dialog after Ctrl+1.
+TEST_F(UnderX11, ACharacterMadeByKeyboardShowsInTheOthersDialog) {
+    start();
+    choose(QStringLiteral("ハーヴェル港"));
+    QTest::keyClick(frame(), Qt::Key_F, Qt::AltModifier);
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_C);
+    QWidget* submenu = QApplication::activePopupWidget();
+    ASSERT_EQ(submenu->objectName(), u"menuCharacters");
+    const auto named = when_modal([](QDialog& d) {
+        ASSERT_TRUE(activate(&d));
+        // keyClicks takes Latin-1 only: each character goes as the text of a key.
+        for (const QChar c : QStringLiteral("ユウ"))
+            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, QString(c), {});
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    QTest::keyClick(submenu, Qt::Key_N);
+    settle();
+    ASSERT_TRUE(*named);
+    ASSERT_EQ(frame()->windowTitle(), QStringLiteral("ケストロウ - ユウ"));
+    setCleared(1, true);
+    answers_ = {QMessageBox::Save};
+    // The window manager gives the focus back to the window in its own time.
+    ASSERT_TRUE(activate(frame()));
+    QTest::keyClick(questList(), Qt::Key_1, Qt::ControlModifier);
+    settle();
+    selectRow(1);
+    QString line;
+    when_modal([&](QDialog& d) { line = child<QLabel>(d, "labelOtherCharacters")->text(); });
+    QTest::keyClick(questList(), Qt::Key_Return);
+    EXPECT_EQ(line, QStringLiteral("ほかのキャラクター: ユウ"));
 }
 
 }  // namespace

@@ -32,8 +32,11 @@ bool cp932_available();
 
 QString from_cp932(std::string_view bytes);
 
-// The code page 932 bytes of text, or nothing when some character has no
-// encoding there (it must then match nothing, never a '?').
+// The code page 932 bytes of a text the user gave (a search text, a Code),
+// or nothing when some character has no encoding there (it must then match
+// nothing, never a '?'). A character of the JIS mapping is taken as the
+// Windows one first, as loading takes it (see cp932_converter), so that 〜
+// finds the ～ that a loaded line holds.
 std::optional<std::string> to_cp932(const QString& text);
 
 // The converter that loading uses for files stored as UTF-8 or UTF-16. A

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "catalogue/catalogue.h"
+#include "catalogue/catalogue_changes.h"
 #include "catalogue/clear_state.h"
 #include "catalogue/clear_steps.h"
 #include "catalogue/loader.h"
@@ -20,15 +21,35 @@ public:
     // Reads Kestrow.txt and ClrList.txt of dir into a fresh state and fills
     // the category chooser's entries; nothing is chosen.
     LoadReport load(const std::filesystem::path& dir);
+    // The same with another character's clear file (see characters.h): the
+    // catalogue of dir, the progress of clear_file.
+    LoadReport load(const std::filesystem::path& dir, const std::filesystem::path& clear_file);
+
+    // Reads the folder's files again (a new Kestrow.txt arrived), keeping
+    // this run's unsaved ticks (by Code, since lines may have moved), the
+    // chosen category, the search and how the rows are arranged. The steps
+    // to undo go: they name line positions of the catalogue before.
+    LoadReport reload();
+
+    // What changed in the catalogue since Kestrow.seen was written. With
+    // remember on (the window), every load compares, adds the "new quests"
+    // entry and writes the file anew; a failure to write it is not reported.
+    // Without it (kestrow-cli), nothing reads or writes the file.
+    void rememberCatalogue(bool on) { rememberCatalogue_ = on; }
+    const CatalogueChanges& catalogueChanges() const { return changes_; }
+    // The report against the file as it is, writing nothing.
+    CatalogueChanges compareWithSeen() const;
+    const std::filesystem::path& folder() const { return dir_; }
 
     const Catalogue& catalogue() const { return state_; }
 
     // The list: the rows of a chooser entry (-1 for none), of a category
-    // code (its entry when it has one), or of a search (see search_quests).
+    // code (its entry when it has one), or of a search, exact or loose (see
+    // search_quests: a search that finds nothing changes nothing).
     // Every change of a clear state shows the chosen list again.
     void selectEntry(int index);
     void showCategory(int code);
-    int search(std::string_view text);
+    int search(std::string_view text, bool loose = false);
     // Cleared quests hidden or not, and the column the rows are sorted by
     // (-1: file order), for every list from now on.
     void arrange(bool hide_cleared, int sort_column, bool descending);
@@ -71,6 +92,9 @@ private:
 
     Catalogue state_;
     ClearSteps steps_;
+    std::filesystem::path dir_;
+    bool rememberCatalogue_ = false;
+    CatalogueChanges changes_;
 };
 
 }  // namespace kestrow

@@ -40,6 +40,9 @@ inline constexpr int not_stored = -1;
 // The range holds the width and the height of its restored rectangle.
 inline constexpr Setting window_placement{"Settings", "WindowPos", Kind::Text, 0, Bound::Form, Bound::Screen};
 
+// The search dialog's loose search: on when non-zero.
+inline constexpr Setting loose_search{"Settings", "LooseSearch", Kind::Number, 0, Bound::Zero};
+
 // The quest list's columns, left to right. Qt has no use for negative widths
 // (Windows read some as "fit the contents"): they give a column of no width.
 inline constexpr std::array<Setting, 7> column_widths{{
@@ -66,6 +69,9 @@ inline constexpr Setting hide_cleared{"Settings", "HideCleared", Kind::Number, 0
 inline constexpr Setting sort_column{"Settings", "SortColumn", Kind::Number, -1};
 inline constexpr Setting sort_descending{"Settings", "SortDescending", Kind::Number, 0, Bound::Zero};
 inline constexpr Setting chosen_category{"Settings", "Category", Kind::Text};
+
+// The character whose progress the window showed last, by name; none for the main one.
+inline constexpr Setting current_character{"Settings", "Character", Kind::Text};
 
 // What Form and Screen stand for, along the axis of one value.
 struct Extents {

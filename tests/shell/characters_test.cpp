@@ -1,0 +1,102 @@
+// The characters of the data folder in the window: ファイル > キャラクター,
+// switching with the keys, the title and the quest dialog's line.
+
+#include <QInputDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QTest>
+
+#include "shell_fixture.h"
+
+namespace kestrow::test {
+namespace {
+
+class Characters : public ShellTest {
+protected:
+    QStringList icons() const {
+        QStringList shown;
+        for (int r = 0; r < view()->rowCount(); ++r) shown << QString::number(icon(r));
+        return shown;
+    }
+    QString otherCharacters(int row) {
+        selectRow(row);
+        QString line = QStringLiteral("not opened");
+        when_modal([&](QDialog& d) { line = child<QLabel>(d, "labelOtherCharacters")->text(); });
+        action("actionChange")->trigger();
+        return line;
+    }
+    void ctrl(Qt::Key key) {
+        ASSERT_TRUE(activate(frame()));
+        QTest::keyClick(questList(), key, Qt::ControlModifier);
+        settle();
+    }
+};
+
+TEST_F(Characters, ANewCharacterTicksApartAndTheOthersSeeIt) {
+    start();
+    EXPECT_EQ(frame()->windowTitle(), QStringLiteral("ケストロウ"));
+    EXPECT_FALSE(action("actionCharacterRemove")->isEnabled());  // the main character stays
+    choose(QStringLiteral("ハーヴェル港"));
+    const QStringList mainIcons = icons();
+
+    // A refused name tells why and asks again; the second one is taken.
+    QString asked;
+    when_modal([&](QDialog& d) {
+        asked = d.objectName();
+        static_cast<QInputDialog&>(d).setTextValue(QStringLiteral("ア/キ"));
+        when_modal([](QDialog& again) {
+            static_cast<QInputDialog&>(again).setTextValue(QStringLiteral("アキ"));
+            again.accept();
+        });
+        d.accept();
+    });
+    action("actionCharacterNew")->trigger();
+    settle();
+    EXPECT_EQ(asked, QStringLiteral("characterNameDialog"));
+    ASSERT_EQ(shown_.size(), 1u);
+    EXPECT_EQ(frame()->windowTitle(), QStringLiteral("ケストロウ - アキ"));
+    EXPECT_EQ(chooser()->currentText(), QStringLiteral("ハーヴェル港"));  // the category kept
+    EXPECT_TRUE(action("actionCharacter2")->isChecked());
+    EXPECT_TRUE(action("actionCharacterRemove")->isEnabled());
+    EXPECT_EQ(profile().value(QStringLiteral("Settings/Character")).toString(), QStringLiteral("アキ"));
+    setCleared(1, true);  // 11002, which the main character has not cleared
+    const QStringList akiIcons = icons();
+    EXPECT_NE(akiIcons, mainIcons);
+
+    // No stays; Save saves the tick, then switches.
+    answers_ = {QMessageBox::No, QMessageBox::Save};
+    ctrl(Qt::Key_1);
+    EXPECT_EQ(frame()->windowTitle(), QStringLiteral("ケストロウ - アキ"));
+    EXPECT_TRUE(action("actionCharacter2")->isChecked());
+    ctrl(Qt::Key_1);
+    EXPECT_EQ(frame()->windowTitle(), QStringLiteral("ケストロウ - メイン"));
+    EXPECT_TRUE(action("actionCharacter1")->isChecked());
+    ASSERT_EQ(shown_.size(), 3u);
+    EXPECT_EQ(shown_.back().request.save_text, QStringLiteral("保存して切り替え(&S)"));
+    EXPECT_EQ(icons(), mainIcons);
+    EXPECT_EQ(otherCharacters(1), QStringLiteral("ほかのキャラクター: アキ"));
+    EXPECT_EQ(otherCharacters(0), QString());
+
+    ctrl(Qt::Key_2);
+    EXPECT_EQ(icons(), akiIcons);  // saved in its own list
+    answers_ = {QMessageBox::Yes};
+    action("actionCharacterRemove")->trigger();
+    settle();
+    EXPECT_EQ(frame()->windowTitle(), QStringLiteral("ケストロウ"));
+    EXPECT_EQ(frame()->findChild<QMenu*>(QStringLiteral("menuCharacters"))->actions().size(), 5);  // メイン, a line, 3
+    EXPECT_EQ(icons(), mainIcons);
+
+    // The main character's new name moves no file: an unsaved tick stays.
+    setCleared(1, true);
+    when_modal([](QDialog& d) {
+        static_cast<QInputDialog&>(d).setTextValue(QStringLiteral("ハル"));
+        d.accept();
+    });
+    action("actionCharacterRename")->trigger();
+    settle();
+    EXPECT_EQ(action("actionCharacter1")->text(), QStringLiteral("ハル"));
+    EXPECT_TRUE(view()->document()->hasUnsavedChanges());
+}
+
+}  // namespace
+}  // namespace kestrow::test
