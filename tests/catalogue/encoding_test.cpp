@@ -11,9 +11,6 @@ TEST(Encoding, UTF8IsTakenOnlyWhenValidAndNotPlainASCII) {
         {"\xC0\x80", false} /* overlong */, {"\xED\xA0\x80", false} /* surrogate */, {"\xF4\x90\x80\x80", false},
         {"\xE8\xA1", false} /* cut short */, {"\xF0\x9F\x98\x80", true}};
     for (const auto& [bytes, utf8] : cases) EXPECT_EQ(is_multibyte_utf8(bytes), utf8) << bytes;
-    EXPECT_EQ(detect_encoding("\xE8\xA1\xA8", FileKind::Data), Encoding::Utf8);
-    EXPECT_EQ(detect_encoding("\xE8\xA1\xA8", FileKind::Clear), Encoding::Cp932);
-    EXPECT_EQ(detect_encoding("\xFE\xFF\x00" "1", FileKind::Clear), Encoding::Utf16BE);
 }
 
 TEST(Encoding, UTF16PairsSurrogatesAndMarksWhatIsBroken) {

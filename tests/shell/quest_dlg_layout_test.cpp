@@ -26,15 +26,20 @@ TEST(QuestDialogLayout, KeepsTheTemplateAtItsOwnSizeAndFollowsAnyOther) {
         for (int WinRect::*edge : {&WinRect::left, &WinRect::top, &WinRect::right, &WinRect::bottom})
             EXPECT_NEAR(same[c].*edge, now[c].*edge, 1) << c;
 
-    // Larger, with an odd R (R / 2 = 450).
-    const QuestControlRects expected = {{
-        {14, 6, 882, 60},     {14, 62, 882, 116},   {14, 120, 882, 174},  {14, 177, 882, 611},  // group boxes
-        {795, 660, 883, 683}, {14, 660, 102, 683},  {469, 660, 557, 683}, {336, 660, 424, 683}, // Next Prev Cancel OK
-        {25, 31, 866, 54},    {25, 88, 866, 111},   {25, 146, 866, 169},  {25, 203, 866, 601},  // text boxes
-        {329, 630, 382, 643}, {387, 630, 422, 643}, {437, 630, 563, 646},                       // labels, tick
-    }};
-    const QuestControlRects placed = quest_dialog_layout({-4, -30, 901, 700}, now);
-    for (int c = 0; c < quest_control_count; ++c) EXPECT_EQ(placed[c], expected[c]) << c;
+    // Grown by 100 by 60, each edge moves with the one it follows: by nothing, by
+    // half the width (the buttons and the tick stay centred), the width or the height.
+    const QuestControlRects grown = quest_dialog_layout({-6, -25, 738, 456}, now);
+    const auto moved = [&](int c) {
+        return std::array{grown[c].left - same[c].left, grown[c].top - same[c].top, grown[c].right - same[c].right,
+                          grown[c].bottom - same[c].bottom};
+    };
+    for (int c : {GroupReward, GroupLocation, GroupCondition, EditReward, EditLocation, EditCondition})
+        EXPECT_EQ(moved(c), (std::array{0, 0, 100, 0})) << c;
+    for (int c : {GroupDetails, EditDetails}) EXPECT_EQ(moved(c), (std::array{0, 0, 100, 60})) << c;
+    for (int c : {ButtonCancel, ButtonOK, LabelRepeat, LabelRepeatMark, CheckCleared})
+        EXPECT_EQ(moved(c), (std::array{50, 60, 50, 60})) << c;
+    EXPECT_EQ(moved(ButtonNext), (std::array{100, 60, 100, 60}));
+    EXPECT_EQ(moved(ButtonPrevious), (std::array{0, 60, 0, 60}));
 
     // Tiny: sizes come out negative, and -7 / 2 is -3, not -4.
     const QuestControlRects t = quest_dialog_layout({-6, -25, -7, 30}, now);

@@ -1,9 +1,8 @@
 // Going back to a version of the clear list kept in its history, from the File menu.
 
+#include <QApplication>
 #include <QDir>
-#include <QRegularExpression>
 #include <QTest>
-#include <QTreeWidget>
 
 #include "catalogue/held_line.h"
 #include "shell_fixture.h"
@@ -46,18 +45,31 @@ TEST_F(Restore, TheHistoryIsListedNewestFirstAndTheChosenVersionTakenAsOneUndoab
     keepVersions();
     start();
     choose(QStringLiteral("ハーヴェル港"));
+    // Cancel takes nothing, also with another version chosen.
+    when_modal([](QDialog& d) {
+        QTest::keyClick(child<QWidget>(d, "versionList"), Qt::Key_Down);
+        click(d, "buttonCancel");
+    });
+    action("actionFileRestore")->trigger();
     ASSERT_EQ(shownFlags(), "101000000");
     QStringList listed, changes;
     bool unreadableApplies = true;
+    // By keyboard: Alt+F, R, then Down and Enter in the versions, which have the
+    // focus. (The offscreen platform does not hand the activation back as a dialog closes.)
+    ASSERT_TRUE(activate(frame()));
     const auto ran = when_modal([&](QDialog& d) {
+        ASSERT_TRUE(activate(&d));
+        QWidget* versions = QApplication::focusWidget();
+        EXPECT_EQ(versions, child<QWidget>(d, "versionList"));
         listed = rows(d, "versionList");
         unreadableApplies = child<QWidget>(d, "buttonRestore")->isEnabled();  // the newest is selected first
-        auto* versions = child<QTreeWidget>(d, "versionList");
-        versions->setCurrentItem(versions->topLevelItem(1));
+        QTest::keyClick(versions, Qt::Key_Down);
         changes = rows(d, "changeList");
-        click(d, "buttonRestore");
+        QTest::keyClick(versions, Qt::Key_Return);
     });
-    action("actionFileRestore")->trigger();
+    QTest::keyClick(frame(), Qt::Key_F, Qt::AltModifier);
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_R);
     settle();
     ASSERT_TRUE(*ran);
     EXPECT_EQ(listed, QStringList({QStringLiteral("2026/12/10 00:00:00|読めません|"),
@@ -74,28 +86,6 @@ TEST_F(Restore, TheHistoryIsListedNewestFirstAndTheChosenVersionTakenAsOneUndoab
     QTest::keyClick(questList(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(shownFlags(), "101000000");
     EXPECT_FALSE(action("actionFileSave")->isEnabled());
-}
-
-TEST_F(Restore, TheEntryWaitsForASavedVersionAndCancelChangesNothing) {
-    start();
-    QAction* restore = action("actionFileRestore");
-    EXPECT_FALSE(restore->isEnabled());
-    choose(QStringLiteral("ハーヴェル港"));
-    setCleared(1, true);
-    EXPECT_FALSE(restore->isEnabled());  // a tick keeps no version
-    QTest::keyClick(questList(), Qt::Key_S, Qt::ControlModifier);
-    ASSERT_TRUE(restore->isEnabled());
-    QStringList listed;
-    when_modal([&](QDialog& d) {
-        listed = rows(d, "versionList");
-        click(d, "buttonCancel");
-    });
-    restore->trigger();
-    ASSERT_EQ(listed.size(), 1);
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d{4}/\\d\\d/\\d\\d \\d\\d:\\d\\d:\\d\\d\\|8\\|\\+0 −1$"))
-                    .match(listed[0]).hasMatch()) << listed[0].toStdString();
-    EXPECT_EQ(shownFlags(), "111000000");
-    EXPECT_FALSE(view()->document()->hasUnsavedChanges());
 }
 
 }  // namespace

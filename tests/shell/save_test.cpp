@@ -1,7 +1,7 @@
-// Saving as the user meets it: a save that cannot succeed, a history that
-// cannot be kept, and a clear list that another program changed meanwhile.
-// Which failures the writer detects (a read-only mount, a full disk) and how
-// two writers merge the platform suite tests.
+// Saving as the user meets it: saves that fail, a history that cannot be
+// kept, and a clear list that another program changed meanwhile. Which
+// failures the writer detects (a read-only mount, a full disk) and how the
+// changes of two writers are merged the platform and catalogue suites test.
 
 #include <QApplication>
 #include <QDir>
@@ -16,74 +16,70 @@
 namespace kestrow::test {
 namespace {
 
-using Save = ShellTest;
+class Save : public ShellTest {
+protected:
+    void pressCtrlS() { QTest::keyClick(questList(), Qt::Key_S, Qt::ControlModifier); }
+    QString report(const char* text, const char* file) const {
+        return QString::fromUtf8(text) + QStringLiteral("\n\n") + QDir::toNativeSeparators(dataPath(file));
+    }
+    // Another program changes the clear list while the window is elsewhere.
+    void changeOutside(const QByteArray& before, const QByteArray& after) {
+        write_file(dataPath("ClrList.txt"), read_file(dataPath("ClrList.txt")).replace(before, after));
+        QWidget elsewhere;
+        elsewhere.show();
+        ASSERT_TRUE(activate(&elsewhere));
+        ASSERT_TRUE(activate(frame()));
+    }
+};
 
-// A tick, then the folder vanishes and Ctrl+S is pressed: the user is told,
-// and the mark and the Save command stay as they were.
-TEST_F(Save, IntoAVanishedFolderIsReportedAndKeepsTheChangesUnsaved) {
-    start();
-    choose(QStringLiteral("ハーヴェル港"));
-    setCleared(1, true);
-    ASSERT_TRUE(QDir(dataDir_).removeRecursively());
-    QTest::keyClick(questList(), Qt::Key_S, Qt::ControlModifier);
-    settle();
-    ASSERT_EQ(shown_.size(), 1u);
-    EXPECT_EQ(shown_[0].request.text,
-              QStringLiteral("保存用ファイルを開けません。\n\n") + QDir::toNativeSeparators(dataPath("ClrList.txt")));
-    EXPECT_EQ(view()->document()->hasUnsavedChanges(), true);
-    EXPECT_TRUE(action("actionFileSave")->isEnabled());
-    EXPECT_FALSE(QFileInfo::exists(dataDir_));  // no folder made
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-}
-
-TEST_F(Save, AHistoryThatCannotBeKeptIsReportedOnceAndTheSavesGoOn) {
+// A history that cannot be kept is reported once, and the saves go on. A Save
+// into a vanished folder is reported and keeps the changes; 保存して終了 then
+// keeps the window, until a Save succeeds.
+TEST_F(Save, FailuresAreReportedAndASaveThatFailsKeepsTheChangesAndTheWindow) {
     write_file(dataPath("ClrList.history"), "a file where the folder should be");
+    const QByteArray sample = read_file(dataPath("ClrList.txt"));
     start();
     choose(QStringLiteral("ハーヴェル港"));
     for (const bool cleared : {true, false}) {
         setCleared(1, cleared);
-        QTest::keyClick(questList(), Qt::Key_S, Qt::ControlModifier);
-        EXPECT_EQ(view()->document()->hasUnsavedChanges(), false);
+        pressCtrlS();
+        EXPECT_FALSE(action("actionFileSave")->isEnabled());
     }
-    ASSERT_EQ(shown_.size(), 1u);
-    EXPECT_EQ(shown_[0].request.text, QStringLiteral("クリア済みリストの以前の内容を履歴に残せませんでした。\n\n") +
-                                          QDir::toNativeSeparators(dataPath("ClrList.history")));
+    setCleared(1, true);
+    ASSERT_TRUE(QDir(dataDir_).removeRecursively());
+    pressCtrlS();
+    EXPECT_TRUE(action("actionFileSave")->isEnabled());
+    EXPECT_FALSE(QFileInfo::exists(dataDir_));  // no folder made
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    QPointer<CMainFrame> window = frame();
+    answers_ = {QMessageBox::Save, QMessageBox::Ok};
+    closeWindow();
+    ASSERT_FALSE(window.isNull());
+    const QString cannotOpen = report("保存用ファイルを開けません。", "ClrList.txt");
+    ASSERT_EQ(shown_.size(), 4u);  // and the close question third
+    EXPECT_EQ(shown_[0].request.text, report("クリア済みリストの以前の内容を履歴に残せませんでした。", "ClrList.history"));
+    EXPECT_EQ(QStringList({shown_[1].request.text, shown_[3].request.text}), QStringList({cannotOpen, cannotOpen}));
+    ASSERT_TRUE(QDir().mkpath(dataDir_));
+    answers_ = {QMessageBox::Save};
+    closeWindow();
+    EXPECT_TRUE(window.isNull());
+    EXPECT_EQ(read_file(dataPath("ClrList.txt")), QByteArray(sample).replace("11003\r\n", "11002\r\n11003\r\n"));
 }
 
-TEST_F(Save, AClearListChangedOutsideIsTakenWhenTheWindowIsActivatedKeepingUnsavedTicks) {
+// Taken when the window is activated, with this run's own ticks on top; and
+// unsaved means differing from what the clear list holds.
+TEST_F(Save, AClearListChangedOutsideIsTakenWhenTheWindowIsActivated) {
     start();
     choose(QStringLiteral("ハーヴェル港"));
     const auto cleared = icon(0);  // 11001 済
     setCleared(1, true);           // 11002, not saved
-    // Another program unticks 11001 and ticks 11004 while the window is elsewhere.
-    QByteArray other = read_file(dataPath("ClrList.txt")).replace("11001\r\n", "").replace("11003\r\n", "11003\r\n11004\r\n");
-    write_file(dataPath("ClrList.txt"), other);
-    QWidget elsewhere;
-    elsewhere.show();
-    ASSERT_TRUE(activate(&elsewhere));
-    ASSERT_TRUE(activate(frame()));
+    changeOutside("11001\r\n", "11004\r\n");
     EXPECT_EQ(std::vector({icon(0) == cleared, icon(1) == cleared, icon(3) == cleared}), std::vector({false, true, true}));
-    EXPECT_EQ(view()->document()->hasUnsavedChanges(), true);
-    QTest::keyClick(questList(), Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(read_file(dataPath("ClrList.txt")), other.replace("11003\r\n", "11002\r\n11003\r\n"));
-}
-
-// Unsaved means differing from what the clear list holds, not "touched".
-TEST_F(Save, ATickUndoneOrSavedByAnotherProgramLeavesNothingUnsaved) {
-    start();
-    choose(QStringLiteral("ハーヴェル港"));
-    setCleared(1, true);
     EXPECT_TRUE(action("actionFileSave")->isEnabled());
-    setCleared(1, false);
+    // Another program saves this run's tick too: nothing is left to save, and closing asks nothing.
+    changeOutside("11003\r\n", "11002\r\n11003\r\n");
     EXPECT_FALSE(action("actionFileSave")->isEnabled());
-    setCleared(1, true);
-    write_file(dataPath("ClrList.txt"), read_file(dataPath("ClrList.txt")).replace("11001\r\n", "11001\r\n11002\r\n"));
-    QWidget elsewhere;
-    elsewhere.show();
-    ASSERT_TRUE(activate(&elsewhere));
-    ASSERT_TRUE(activate(frame()));
-    EXPECT_FALSE(action("actionFileSave")->isEnabled());
-    closeWindow();  // without a question
+    closeWindow();
     EXPECT_TRUE(shown_.empty());
     EXPECT_EQ(frame(), nullptr);
 }
