@@ -2,7 +2,9 @@
 // runs these on its own); on any other platform they are skipped.
 
 #include <QApplication>
+#include <QDir>
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -95,7 +97,46 @@ TEST_F(UnderX11, TicksMadeByKeyInTheDialogAreUndoneAndRedoneByKey) {
     EXPECT_EQ(std::pair(icon(1), icon(3)), std::pair(cleared, unticked));
     QTest::keyClick(questList(), Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(icon(3), cleared);
+
+    // A click on a header sorts, as the window manager delivers it.
+    const QStringList fileOrder = names();
+    QHeaderView* header = questList()->header();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionPosition(0) + 20, 5));
+    settle();
+    EXPECT_NE(names(), fileOrder);
+    EXPECT_EQ(header->sortIndicatorSection(), 0);
 }
+
+// Alt+F, R opens the restore dialog with the focus on the versions; Down and
+// Enter take the older one.
+TEST_F(UnderX11, TheRestoreDialogIsWorkedByKeyboard) {
+    const QString history = dataPath("ClrList.history") + u'/';
+    ASSERT_TRUE(QDir().mkpath(history));
+    write_file(history + QStringLiteral("ClrList-20261208-101530.txt"), "11001\r\n");
+    write_file(history + QStringLiteral("ClrList-20261209-083000.txt"), "11001\r\n11002\r\n");
+    start();
+    QTest::keyClick(frame(), Qt::Key_F, Qt::AltModifier);
+    QWidget* menu = QApplication::activePopupWidget();
+    ASSERT_NE(menu, nullptr);
+    QString focused;
+    const auto ran = when_modal([&](QDialog& d) {
+        ASSERT_TRUE(activate(&d));
+        QWidget* list = QApplication::focusWidget();
+        focused = list->objectName();
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return);
+    });
+    QTest::keyClick(menu, Qt::Key_R);
+    settle();
+    ASSERT_TRUE(*ran);
+    EXPECT_EQ(focused, u"versionList");
+    choose(QStringLiteral("クリア済み"));
+    EXPECT_EQ(names(), QStringList{QStringLiteral("港の見張り番")});
+    EXPECT_TRUE(view()->document()->hasUnsavedChanges());
+}
+
+// A tick by keyboard in the real dialog, undone and redone with the keys, and
+// the list sorted by a click on a header, as a player works the window.
 
 // Ctrl+F, half-width kana typed, Alt+L for the loose search, Enter: the
 // quest spelt in full-width katakana is found. Then a catalogue copied over
