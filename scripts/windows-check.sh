@@ -89,8 +89,8 @@ else
   fail "building windows_tests.exe"
 fi
 
-step "the Win32 code of shell/platform"
-cmake --build "$build" --target win32_platform || fail "compiling shell/platform for Win32"
+step "the Win32 code of shell/desktop"
+cmake --build "$build" --target win32_platform || fail "compiling shell/desktop for Win32"
 
 step "res/kestrow.rc"
 cmake --build "$build" --target kestrow_resources || fail "compiling res/kestrow.rc"
