@@ -64,11 +64,17 @@ CatalogueChanges compare_catalogue(const CatalogueData& state, const std::option
     const std::vector<std::string> now = catalogue_codes(state);
     std::set_difference(now.begin(), now.end(), seen->codes.begin(), seen->codes.end(), std::back_inserter(changes.added));
     std::set_difference(seen->codes.begin(), seen->codes.end(), now.begin(), now.end(), std::back_inserter(changes.gone));
+    changes.gone_cleared = cleared_among(state, changes.gone).size();
+    return changes;
+}
+
+std::vector<std::string> cleared_among(const CatalogueData& state, const std::vector<std::string>& codes) {
     std::vector<std::string> cleared = state.clear_keys;
     std::sort(cleared.begin(), cleared.end());
-    for (const auto& code : changes.gone)
-        if (holds(cleared, code)) ++changes.gone_cleared;
-    return changes;
+    std::vector<std::string> found;
+    for (const auto& code : codes)
+        if (holds(cleared, code)) found.push_back(code);
+    return found;
 }
 
 SeenCatalogue seen_now(const CatalogueData& state, const std::optional<SeenCatalogue>& seen,

@@ -32,6 +32,9 @@ struct CatalogueChanges {
     bool any() const { return !added.empty() || !gone.empty(); }
 };
 
+// Those of the sorted codes that the clear list holds, in their order.
+std::vector<std::string> cleared_among(const CatalogueData& state, const std::vector<std::string>& codes);
+
 // What changed from seen to now; nothing for a first run (nothing seen).
 CatalogueChanges compare_catalogue(const CatalogueData& state, const std::optional<SeenCatalogue>& seen);
 

@@ -17,6 +17,12 @@ bool is_new_quest(const Catalogue& state, std::string_view line) {
            std::binary_search(state.new_codes.begin(), state.new_codes.end(), clear_key(line), std::less<>());
 }
 
+int entry_of_code(const Catalogue& state, int code) {
+    const auto& chooser = state.chooser;
+    const auto entry = std::find_if(chooser.begin(), chooser.end(), [code](const ChooserEntry& e) { return e.code == code; });
+    return entry == chooser.end() ? -1 : static_cast<int>(entry - chooser.begin());
+}
+
 int selected_code(const Catalogue& state) {
     if (state.selected_entry < 0 || state.selected_entry >= static_cast<int>(state.chooser.size())) return -1;
     return state.chooser[static_cast<std::size_t>(state.selected_entry)].code;

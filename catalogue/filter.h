@@ -23,6 +23,9 @@ inline constexpr int search = 99000;
 // Whether a line's Code came with the catalogue's last change.
 bool is_new_quest(const Catalogue& state, std::string_view line);
 
+// The index of the chooser entry with a category code, or -1 when none has it.
+int entry_of_code(const Catalogue& state, int code);
+
 // The item value of the selected chooser entry, or -1 with none selected.
 int selected_code(const Catalogue& state);
 

@@ -401,8 +401,7 @@ int changes(Loaded& in, Output& out) {
     out.text("new\t" + std::to_string(found.added.size()) + "\ngone\t" + std::to_string(found.gone.size()) +
              "\ngone cleared\t" + std::to_string(found.gone_cleared) + "\n");
     for (const auto& code : found.added) out.text("+\t" + code + "\n");
-    std::vector<std::string> cleared = in.doc.catalogue().clear_keys;
-    std::sort(cleared.begin(), cleared.end());
+    const std::vector<std::string> cleared = cleared_among(in.doc.catalogue(), found.gone);
     for (const auto& code : found.gone)
         out.text("-\t" + code + (std::binary_search(cleared.begin(), cleared.end(), code) ? "\t1\n" : "\n"));
     return out.finish(in.status);

@@ -284,9 +284,7 @@ void CKestrowView::restoreListSettings(Profile& profile) {
 }
 
 void CKestrowView::selectCategory(int code) {
-    const auto& chooser = doc_->catalogue().chooser;
-    const auto entry = std::find_if(chooser.begin(), chooser.end(), [&](const ChooserEntry& e) { return e.code == code; });
-    if (entry != chooser.end()) doc_->selectEntry(static_cast<int>(entry - chooser.begin()));
+    if (const int entry = entry_of_code(doc_->catalogue(), code); entry >= 0) doc_->selectEntry(entry);
 }
 
 bool CKestrowView::switchCharacter(const QString& name) {

@@ -48,9 +48,7 @@ LoadReport DocumentCore::reload() {
     } else {
         state_.search_text = list.search_text;
         state_.search_loose = list.search_loose;
-        const auto& chooser = state_.chooser;
-        const auto entry = std::find_if(chooser.begin(), chooser.end(), [&](const ChooserEntry& e) { return e.code == code; });
-        select_entry(state_, entry == chooser.end() ? -1 : static_cast<int>(entry - chooser.begin()));
+        select_entry(state_, entry_of_code(state_, code));
     }
     return report;
 }
@@ -58,11 +56,9 @@ LoadReport DocumentCore::reload() {
 void DocumentCore::selectEntry(int index) { select_entry(state_, index); }
 
 void DocumentCore::showCategory(int code) {
-    for (std::size_t i = 0; i < state_.chooser.size(); ++i) {
-        if (state_.chooser[i].code == code) {
-            select_entry(state_, static_cast<int>(i));
-            return;
-        }
+    if (const int entry = entry_of_code(state_, code); entry >= 0) {
+        select_entry(state_, entry);
+        return;
     }
     state_.selected_entry = -1;
     build_rows(state_, filter_lines(state_, code));
