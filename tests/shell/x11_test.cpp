@@ -135,9 +135,6 @@ TEST_F(UnderX11, TheRestoreDialogIsWorkedByKeyboard) {
     EXPECT_TRUE(view()->document()->hasUnsavedChanges());
 }
 
-// A tick by keyboard in the real dialog, undone and redone with the keys, and
-// the list sorted by a click on a header, as a player works the window.
-
 // Ctrl+F, half-width kana typed, Alt+L for the loose search, Enter: the
 // quest spelt in full-width katakana is found. Then a catalogue copied over
 // Kestrow.txt is offered in the status bar and F5 reads it.
