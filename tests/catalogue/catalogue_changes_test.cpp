@@ -9,22 +9,19 @@ namespace {
 // A first run reports nothing; a change reports new and gone Codes (gone
 // cleared ones counted), and its new Codes last until the next change.
 TEST(CatalogueChanges, NewAndGoneCodesAndTheNewQuestsEntryUntilTheNextChange) {
-    const auto load = [](std::string_view data) {
-        return make_catalogue(data, "11001\r\n11003\r\n");
-    };
-    Catalogue first = load("011000,A\n11001,a,0\n11002,b,0\n11003,c,0\n");
+    const std::string clear = "11001\r\n11003\r\n";
+    Catalogue first = make_catalogue("011000,A\n11001,a,0\n11002,b,0\n11003,c,0\n", clear);
     EXPECT_FALSE(compare_catalogue(first, std::nullopt).any());
     const SeenCatalogue seen = seen_now(first, std::nullopt, {});
     ASSERT_EQ(parse_seen(seen_bytes(seen))->codes, (Strings{"11001", "11002", "11003"}));
 
-    Catalogue second = load("011000,A\n11004,d,0\n11001,a,0\n11004,d2,0\n11005,e,0\n");
+    Catalogue second = make_catalogue("011000,A\n11004,d,0\n11001,a,0\n11004,d2,0\n11005,e,0\n", clear);
     const CatalogueChanges changes = compare_catalogue(second, parse_seen(seen_bytes(seen)));
     EXPECT_EQ(changes.added, (Strings{"11004", "11005"}));
     EXPECT_EQ(changes.gone, (Strings{"11002", "11003"}));
     EXPECT_EQ(changes.gone_cleared, 1u);
     const SeenCatalogue after = seen_now(second, seen, changes);
     add_new_quests_entry(second, after.new_codes);
-    EXPECT_EQ(second.chooser.back().code, 97000);
     select_entry(second, static_cast<int>(second.chooser.size()) - 1);
     EXPECT_EQ(shown_codes(second), (Strings{"11004", "11004", "11005"}));
 

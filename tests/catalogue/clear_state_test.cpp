@@ -1,25 +1,24 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/clear_state.h"
+#include "catalogue/clear_steps.h"
+#include "catalogue/clear_sync.h"
 #include "catalogue/rows.h"
 #include "test_support.h"
 
 namespace kestrow::test {
 namespace {
 
-class ClearState : public ::testing::Test {
-protected:
+// The detail dialog's tick, as it toggles the quest of a row: in an area the row stays and its icon changes;
+// in the not-cleared list the selection moves to the following quest.
+TEST(ClearState, TheTickKeepsTheRowInAnAreaAndMovesTheSelectionOnInTheNotClearedList) {
     Catalogue state = make_catalogue("011000,A\n092000,N\n11001,One,0\n11002,Two,0\n11003,Three,0\n11004,Four,0\n"
                                      "11005,Five,0\n", "11005\n");
-    // What the detail dialog does when its tick is toggled for the quest of a row: the row kept selected, and
-    // the rows.
-    std::pair<int, Strings> toggle(int row, int selected) {
+    // The row kept selected, and the rows.
+    const auto toggle = [&](int row, int selected) -> std::pair<int, Strings> {
         const CurrentQuest q = load_current_quest(state, static_cast<std::size_t>(row));
         return {update_clear_state(state, q, 1 - q.cleared, selected).selected_row, shown_codes(state)};
-    }
-};
-
-TEST_F(ClearState, InAnAreaTheRowStaysAndItsIconChanges) {
+    };
     select_entry(state, 0);  // area 11
     const Strings all = {"11001", "11002", "11003", "11004", "11005"};
     EXPECT_EQ(toggle(1, 1), std::pair(1, all));
@@ -30,12 +29,11 @@ TEST_F(ClearState, InAnAreaTheRowStaysAndItsIconChanges) {
     state.quest_lines[0].back() = '1';
     EXPECT_FALSE(update_clear_state(state, q, 0, 0).changed);
     EXPECT_EQ(state.quest_lines[0].back(), '1');
-}
+    state.quest_lines[0].back() = '0';
 
-TEST_F(ClearState, InTheNotClearedListTheSelectionMovesToTheFollowingQuest) {
-    select_entry(state, 1);  // not cleared
-    EXPECT_EQ(toggle(1, 1), std::pair(1, Strings{"11001", "11003", "11004"}));  // a middle row: the next one moves up
-    EXPECT_EQ(toggle(2, -1), std::pair(-1, Strings{"11001", "11003"}));         // none selected before, none after
+    select_entry(state, 1);  // not cleared: 11001, 11003, 11004, 11005
+    EXPECT_EQ(toggle(1, 1), std::pair(1, Strings{"11001", "11004", "11005"}));  // a middle row: the next one moves up
+    EXPECT_EQ(toggle(2, -1), std::pair(-1, Strings{"11001", "11004"}));         // none selected before, none after
     EXPECT_EQ(toggle(1, 1), std::pair(0, Strings{"11001"}));                    // the last row: the new last row
     EXPECT_EQ(toggle(0, 0), std::pair(-1, Strings{}));                          // the list empties
     EXPECT_EQ(row_kept_after_update(4, 2), 1);                                  // two lines of one Code left at once
@@ -57,6 +55,43 @@ TEST(SetCleared, ChangesEveryLineWithTheCodeAndOnlyThose) {
     EXPECT_EQ(counts("X1", true), (std::pair<std::size_t, std::size_t>(2, 0)));
     EXPECT_EQ(counts("X1", false), (std::pair<std::size_t, std::size_t>(2, 2)));
     EXPECT_EQ(counts("X1<BR>", true), (std::pair<std::size_t, std::size_t>(0, 0)));  // the Code as shown is "X1\r\n"
+}
+
+// A step undoes exactly what it did, also where a later change touched
+// other lines, and the oldest steps go beyond the limit.
+TEST(ClearSteps, UndoAndRedoRewriteOnlyTheStepsLinesAndKeepAtMostTheLimit) {
+    Catalogue state = make_catalogue("11001,A,0\n11002,B,0\n11002,B2,0\n", "11001\r\nZZ9\r\n");
+    ClearSteps steps;
+    const auto tick = [&](std::string_view code, bool cleared) {
+        const std::string before = flags_of(state);
+        set_cleared(state, code, cleared);
+        steps.push(step_since(state, before, state.kept_keys));
+    };
+    tick("11002", true);
+    tick("11001", false);
+    ASSERT_TRUE(steps.undo(state));
+    EXPECT_EQ(flags_of(state), "111");
+    ASSERT_TRUE(steps.undo(state));
+    EXPECT_EQ(flags_of(state), "100");
+    EXPECT_FALSE(has_own_changes(state));  // back where the file was
+    EXPECT_FALSE(steps.undo(state));
+    ASSERT_TRUE(steps.redo(state));
+    EXPECT_EQ(flags_of(state), "111");
+    tick("11001", false);  // a new step: the other undone one cannot be redone any more
+    EXPECT_FALSE(steps.redo(state));
+
+    // A restored version changes the kept keys too, and undo puts them back.
+    const std::string before = flags_of(state);
+    const auto kept = state.kept_keys;
+    set_clear_keys(state, "11001\r\n");
+    steps.push(step_since(state, before, kept));
+    steps.undo(state);
+    EXPECT_EQ(state.kept_keys, Strings{"ZZ9"});
+
+    for (std::size_t i = 0; i < ClearSteps::most + 5; ++i) tick("11001", i % 2 == 0);
+    std::size_t undone_count = 0;
+    while (steps.undo(state)) ++undone_count;
+    EXPECT_EQ(undone_count, ClearSteps::most);
 }
 
 }  // namespace

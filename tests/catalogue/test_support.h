@@ -3,13 +3,11 @@
 // code page 932 bytes with the character in a comment.
 
 #include <filesystem>
-#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <random>
 
 #include "catalogue/area_index.h"
-#include "catalogue/field.h"
 #include "catalogue/filter.h"
 #include "catalogue/held_line.h"
 #include "catalogue/loader.h"
@@ -41,17 +39,16 @@ inline std::string read_file(const fs::path& path) {
 // above; every other character becomes 〓.
 struct FakeConverter final : Cp932Converter {
     std::string from_utf8(std::string_view utf8, bool& replaced) const override {
-        static const std::pair<std::string_view, std::string_view> known[] = {
-            {"表", "\x95\x5C"}, {"×", "\x81\x7E"}, {"ゼ", "\x83\x5B"}};
         std::string out;
         for (std::size_t i = 0; i < utf8.size();) {
             const auto b = static_cast<unsigned char>(utf8[i]);
             const std::size_t length = b < 0x80 ? 1 : b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : 2;
             const std::string_view c = utf8.substr(i, length);
             i += length;
-            const auto* hit = std::find_if(std::begin(known), std::end(known), [&](const auto& k) { return k.first == c; });
             if (length == 1) out.append(c);
-            else if (hit != std::end(known)) out.append(hit->second);
+            else if (c == "表") out.append(hyo);
+            else if (c == "×") out.append(batsu);
+            else if (c == "ゼ") out.append(ze);
             else out.append("\x81\xAC"), replaced = true;
         }
         return out;
