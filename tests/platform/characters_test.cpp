@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/characters.h"
-#include "platform/document_core.h"
 #include "platform/paths.h"
 #include "test_support.h"
 
@@ -42,27 +41,25 @@ TEST(Characters, NameRulesCountCharactersAndNameTheRuleBroken) {
 TEST(Characters, MadeRenamedAndRemovedWithoutEverLosingAList) {
     TempDir dir;
     EXPECT_EQ(names(list_characters(dir.path)), QStringList{u"メイン"_s});
-    for (const QString& name : {u"ユウ"_s, u"アキ"_s, u"aki"_s}) ASSERT_TRUE(create_character(dir.path, name).ok());
-    EXPECT_TRUE(fs::is_directory(at(dir, u8"ユウ")));
+    // カ and a combining mark: ガ, as macOS spells it. Names are compared ignoring case, after NFC.
+    for (const QString& name : {u"ユウ"_s, u"アキ"_s, u"aki"_s, u"カ\u3099"_s})
+        ASSERT_TRUE(create_character(dir.path, name).ok()) << name.toStdString();
     for (const QString& taken : {u"AKI"_s, u"メイン"_s})
         EXPECT_EQ(create_character(dir.path, taken).problem, NameTaken) << taken.toStdString();
     EXPECT_EQ(create_character(dir.path, u"a/b"_s).problem, ForbiddenCharacter);
 
     // The main character's files stay where they are: only its name is stored.
-    ASSERT_TRUE(rename_character(dir.path, u"メイン"_s, u"ミナ"_s).ok());
-    EXPECT_EQ(read_file(characters_folder(dir.path) / fs::path(u8"メイン名.txt")), "ミナ\n");
-    EXPECT_EQ(rename_character(dir.path, u"ミナ"_s, u"ゆう"_s).problem, None);
-    EXPECT_EQ(rename_character(dir.path, u"ゆう"_s, u"ユウ"_s).problem, NameTaken);
+    ASSERT_TRUE(rename_character(dir.path, u"メイン"_s, u"ゆう"_s).ok());
+    EXPECT_EQ(read_file(characters_folder(dir.path) / fs::path(u8"メイン名.txt")), "ゆう\n");
     EXPECT_EQ(rename_character(dir.path, u"ユウ"_s, u"AKI"_s).problem, NameTaken);
     EXPECT_EQ(rename_character(dir.path, u"ナナ"_s, u"ハル"_s).problem, NoSuchCharacter);
     ASSERT_TRUE(rename_character(dir.path, u"AKI"_s, u"Aki"_s).ok());  // only the case changes
     write_file(at(dir, u8"ユウ") / "ClrList.txt", "11001\r\n");
     ASSERT_TRUE(rename_character(dir.path, u"ユウ"_s, u"ハル"_s).ok());
     const CharacterList list = list_characters(dir.path);
-    EXPECT_EQ(names(list), (QStringList{u"ゆう"_s, u"Aki"_s, u"アキ"_s, u"ハル"_s}));
+    EXPECT_EQ(names(list), (QStringList{u"ゆう"_s, u"Aki"_s, u"アキ"_s, u"ガ"_s, u"ハル"_s}));
     EXPECT_EQ(list.characters[0].clear_file(), dir / "ClrList.txt");
-    EXPECT_EQ(list.characters[3].clear_file(), at(dir, u8"ハル") / "ClrList.txt");
-    EXPECT_EQ(read_file(list.characters[3].clear_file()), "11001\r\n");
+    EXPECT_EQ(read_file(list.characters[4].clear_file()), "11001\r\n");
 
     // Removed twice under one name: both folders are kept, and never listed.
     EXPECT_EQ(remove_character(dir.path, u"ゆう"_s).problem, MainNotRemoved);
@@ -72,9 +69,10 @@ TEST(Characters, MadeRenamedAndRemovedWithoutEverLosingAList) {
     EXPECT_EQ(remove_character(dir.path, u"ハル"_s).path, removed / fs::path(u8"ハル-2"));
     EXPECT_EQ(read_file(removed / fs::path(u8"ハル") / "ClrList.txt"), "11001\r\n");
     EXPECT_EQ(remove_character(dir.path, u"ハル"_s).problem, NoSuchCharacter);
+    EXPECT_EQ(remove_character(dir.path, u"カ\u3099"_s).path, removed / fs::path(u8"ガ"));
     const CharacterList left = list_characters(dir.path);
-    EXPECT_EQ(names(left), (QStringList{u"ゆう"_s, u"Aki"_s, u"アキ"_s}));
-    EXPECT_EQ(problems(left), std::vector<CharacterProblem>{});
+    EXPECT_EQ(std::pair(names(left), problems(left)),
+              std::pair(QStringList{u"ゆう"_s, u"Aki"_s, u"アキ"_s}, std::vector<CharacterProblem>{}));
     fs::remove_all(removed);
     write_file(removed, "in the way");
     EXPECT_EQ(remove_character(dir.path, u"アキ"_s).problem, CannotWrite);
@@ -98,26 +96,14 @@ TEST(Characters, WhatAFolderMadeByHandHoldsIsReportedAndNeverTakenOver) {
     write_file(at(dir, u8"ユウ"), "a file");
     write_file(at(dir, u8"メイン名.txt"), "\xEF\xBB\xBFミナ\r\n");  // as an editor saves it
     list = list_characters(dir.path);
-    EXPECT_EQ(names(list), (QStringList{u"ミナ"_s, u"Aki"_s, u"ハル"_s}));
-    EXPECT_EQ(problems(list), (std::vector{UnusableFolderName, NameClash}));
+    EXPECT_EQ(std::pair(names(list), problems(list)),
+              std::pair(QStringList{u"ミナ"_s, u"Aki"_s, u"ハル"_s}, std::vector{UnusableFolderName, NameClash}));
     EXPECT_EQ(list.notices[1].path, at(dir, u8"aki"));
     EXPECT_EQ(create_character(dir.path, u"ユウ"_s).path, at(dir, u8"ユウ"));  // taken by the file
     EXPECT_EQ(read_file(at(dir, u8"ユウ")), "a file");
     write_file(at(dir, u8"メイン名.txt"), "a/b\n");
     list = list_characters(dir.path);
-    EXPECT_EQ(list.characters[0].name, u"メイン"_s);
-    EXPECT_EQ(list.notices.front().problem, MainNameUnreadable);
-
-    // ハル has no list yet: empty, as at a first start. Its folder gone before
-    // a save: the save fails and makes nothing.
-    write_file(dir / "Kestrow.txt", "11001,A,0\n");
-    DocumentCore doc;
-    ASSERT_TRUE(doc.load(dir.path, list.characters[2].clear_file()).data_loaded);
-    EXPECT_EQ(doc.catalogue().quest_lines, Strings{"11001,A,0,0"});
-    fs::remove(at(dir, u8"ハル"));
-    doc.setCleared("11001", true);
-    EXPECT_EQ(doc.save().outcome, SaveOutcome::CannotOpen);
-    EXPECT_FALSE(fs::exists(at(dir, u8"ハル")));
+    EXPECT_EQ(std::pair(list.characters[0].name, list.notices.front().problem), std::pair(u"メイン"_s, MainNameUnreadable));
 }
 
 TEST(Characters, OtherCharactersClearsReadsAListAgainOnlyWhenItChanged) {
@@ -128,7 +114,6 @@ TEST(Characters, OtherCharactersClearsReadsAListAgainOnlyWhenItChanged) {
     write_file(at(dir, u8"ユウ") / "ClrList.txt", "11003\r\n11001,x\r\n");
     OtherCharactersClears others;
     EXPECT_EQ(others.names(dir.path, u"メイン"_s, "11001"), (QStringList{u"アキ"_s, u"ユウ"_s}));
-    EXPECT_EQ(others.names(dir.path, u"アキ"_s, "11001"), (QStringList{u"メイン"_s, u"ユウ"_s}));
     EXPECT_EQ(others.names(dir.path, u"メイン"_s, "1100"), QStringList{});
     // The same size and time: taken as unchanged. A new time: read again.
     const fs::path aki = at(dir, u8"アキ") / "ClrList.txt";
