@@ -14,15 +14,13 @@ TEST(CommandLine, TakesNoneOrOneFolderExplainsAnythingElseAndNeedsADisplay) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid() && QDir(dir.path()).mkdir(QStringLiteral("char2")));
     const auto none = kestrow::parse_command_line({}, [] { return QStringLiteral("/opt/kestrow"); });
-    EXPECT_EQ(none.kind, Kind::Run);
-    EXPECT_EQ(none.data_dir, QStringLiteral("/opt/kestrow"));
+    EXPECT_EQ(std::pair(none.kind, none.data_dir), std::pair(Kind::Run, QStringLiteral("/opt/kestrow")));
     // A relative folder is made absolute: the working folder may change later.
     const QString before = QDir::currentPath();
     QDir::setCurrent(dir.path());
     const auto one = kestrow::parse_command_line({QStringLiteral("char2")}, {});
     QDir::setCurrent(before);
-    EXPECT_EQ(one.kind, Kind::Run);
-    EXPECT_EQ(one.data_dir, QDir(dir.filePath(QStringLiteral("char2"))).absolutePath());
+    EXPECT_EQ(std::pair(one.kind, one.data_dir), std::pair(Kind::Run, QDir(dir.filePath(QStringLiteral("char2"))).absolutePath()));
     EXPECT_EQ(kestrow::parse_command_line({QStringLiteral("--help")}, {}).kind, Kind::Help);
     const std::pair<QStringList, const char*> wrong[] = {{{dir.path(), dir.path()}, "Too many"},
                                                          {{QStringLiteral("--verbose")}, "Unknown option"},
