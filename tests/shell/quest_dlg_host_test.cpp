@@ -21,20 +21,17 @@ public:
     const CurrentQuest& currentQuest() const override { return quest_; }
     bool LoadCurrentQuest() override {
         if (selected < 0) return false;
-        quest_.name = rows[static_cast<std::size_t>(selected)].first;
-        quest_.cleared = rows[static_cast<std::size_t>(selected)].second;
+        std::tie(quest_.name, quest_.cleared) = rows[selected];
         return true;
     }
     bool UpdateClearState(int new_state) override {
         if (new_state == quest_.cleared) return false;
         ticks.emplace_back(quest_.name, new_state);
         quest_.cleared = new_state;
-        if (leaving) {
-            rows.erase(rows.begin() + selected);
-            selected = std::min(selected, rowCount() - 1);
-        } else {
-            rows[static_cast<std::size_t>(selected)].second = new_state;
-        }
+        if (selected < 0) return true;  // the quest on show is no longer listed
+        rows[selected].second = new_state;
+        if (leaving) rows.erase(rows.begin() + selected);
+        selected = std::min(selected, rowCount() - 1);
         return true;
     }
     void SelectNextRow() override { selected = next_row(selected, rowCount()), LoadCurrentQuest(); }
@@ -60,40 +57,48 @@ std::pair<int, int> run(FakeHost& host, const std::function<void(QDialog&)>& act
     return {result, dlg.clearedValue()};
 }
 
-bool ticked(QDialog& d) { return child<QCheckBox>(d, "checkCleared")->isChecked(); }
+// The quest shown, + when ticked.
+QString shown(QDialog& d) { return d.windowTitle() + (child<QCheckBox>(d, "checkCleared")->isChecked() ? "+" : ""); }
 
-TEST(QuestDialogHost, StepsReportEachTickOnceAndCancelDropsOnlyTheShownOne) {
+TEST(QuestDialogHost, StepsReportEachTickOnceAndAQuestWhoseListEmptiedStaysOnShow) {
     FakeHost host;
     host.rows = {{"A", 0}, {"B", 1}, {"C", 0}};
     QStringList seen;
-    const auto result = run(host, [&](QDialog& d) {
+    auto result = run(host, [&](QDialog& d) {
+        EXPECT_FALSE(d.windowIcon().isNull());  // its own: there is no window to take one from
         click(d, "checkCleared");  // A ticked
         click(d, "buttonNext");
-        seen << d.windowTitle() + (ticked(d) ? "+" : "");
+        seen << shown(d);
         click(d, "buttonPrevious");  // B unchanged: nothing to report
-        seen << d.windowTitle() + (ticked(d) ? "+" : "");
+        seen << shown(d);
         click(d, "checkCleared");  // A unticked on show, then cancelled
         click(d, "buttonCancel");
     });
     EXPECT_EQ(result.first, QDialog::Rejected);
     EXPECT_EQ(seen, (QStringList{"B+", "A+"}));
     EXPECT_EQ(host.ticks, (std::vector<std::pair<std::string, int>>{{"A", 1}}));
-}
 
-TEST(QuestDialogHost, AQuestWhoseListEmptiedStaysOnShowWithItsTick) {
-    FakeHost host;
-    host.rows = {{"A", 0}};
-    host.leaving = true;
-    const auto result = run(host, [&](QDialog& d) {
-        click(d, "checkCleared");
-        click(d, "buttonNext");  // A leaves: nothing left to step to
-        EXPECT_EQ(d.windowTitle(), QStringLiteral("A"));
-        EXPECT_TRUE(ticked(d));
+    // A one-row list steps to its own row. A tick that empties the list leaves
+    // the quest on show, ticked; with nothing left to step to, a step does not
+    // apply the untick after it, and OK hands that on.
+    FakeHost lone;
+    lone.rows = {{"A", 0}};
+    lone.leaving = true;
+    seen.clear();
+    result = run(lone, [&](QDialog& d) {
         click(d, "buttonNext");
+        seen << shown(d);
+        click(d, "checkCleared");
+        click(d, "buttonNext");  // A leaves
+        seen << shown(d);
+        click(d, "checkCleared");
+        click(d, "buttonPrevious");
+        seen << shown(d);
         click(d, "buttonOK");
     });
-    EXPECT_EQ(result, std::pair(int{QDialog::Accepted}, 1));
-    EXPECT_EQ(host.ticks.size(), 1u);  // OK compares with the tick already applied
+    EXPECT_EQ(seen, (QStringList{"A", "A+", "A"}));
+    EXPECT_EQ(result, std::pair(int{QDialog::Accepted}, 0));
+    EXPECT_EQ(lone.ticks, (std::vector<std::pair<std::string, int>>{{"A", 1}}));
 }
 
 }  // namespace
