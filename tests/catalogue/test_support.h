@@ -35,8 +35,8 @@ inline std::string read_file(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-// Stands in for the platform's converter: ASCII and the three characters
-// above; every other character becomes 〓.
+// Stands in for the platform's converter: ASCII and ゼ; every other
+// character becomes 〓.
 struct FakeConverter final : Cp932Converter {
     std::string from_utf8(std::string_view utf8, bool& replaced) const override {
         std::string out;
@@ -46,8 +46,6 @@ struct FakeConverter final : Cp932Converter {
             const std::string_view c = utf8.substr(i, length);
             i += length;
             if (length == 1) out.append(c);
-            else if (c == "表") out.append(hyo);
-            else if (c == "×") out.append(batsu);
             else if (c == "ゼ") out.append(ze);
             else out.append("\x81\xAC"), replaced = true;
         }
