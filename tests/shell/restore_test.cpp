@@ -43,26 +43,21 @@ TEST_F(Restore, TheHistoryIsListedNewestFirstAndTheChosenVersionTakenAsOneUndoab
     // Cancel takes nothing, also with another version chosen.
     when_modal([](QDialog& d) { QTest::keyClick(child<QWidget>(d, "versionList"), Qt::Key_Down); });
     action("actionFileRestore")->trigger();
-    ASSERT_EQ(shownFlags(), "101000000");
-    QStringList listed, changes;
-    bool unreadableApplies = true;
-    // Down and Enter in the versions take the older one.
+    // Down and Enter in the versions take the older one. (Had Cancel taken a
+    // version, the figures would count from it.)
     when_modal([&](QDialog& d) {
         QWidget* versions = child<QWidget>(d, "versionList");
-        listed = rows(d, "versionList");
-        unreadableApplies = child<QWidget>(d, "buttonRestore")->isEnabled();  // the newest is selected first
+        EXPECT_EQ(rows(d, "versionList"), QStringList({QStringLiteral("2026/12/10 00:00:00|読めません|"),
+                                                       QStringLiteral("2026/12/09 08:30:00 (2)|9|+2 −1"),
+                                                       QStringLiteral("2026/12/08 10:15:30|2|+1 −7")}));
+        EXPECT_FALSE(child<QWidget>(d, "buttonRestore")->isEnabled());  // the newest is selected first
         QTest::keyClick(versions, Qt::Key_Down);
-        changes = rows(d, "changeList");
+        EXPECT_EQ(rows(d, "changeList"), QStringList({QStringLiteral("港の見張り番|ハーヴェル港|未"),
+                                                      QStringLiteral("塩漬け魚の配達|ハーヴェル港|済"),
+                                                      QStringLiteral("[白ジョブ]癒し手の誓い|ハーヴェル港|済")}));
         QTest::keyClick(versions, Qt::Key_Return);
     });
     action("actionFileRestore")->trigger();
-    EXPECT_EQ(listed, QStringList({QStringLiteral("2026/12/10 00:00:00|読めません|"),
-                                   QStringLiteral("2026/12/09 08:30:00 (2)|9|+2 −1"),
-                                   QStringLiteral("2026/12/08 10:15:30|2|+1 −7")}));
-    EXPECT_FALSE(unreadableApplies);
-    EXPECT_EQ(changes, QStringList({QStringLiteral("港の見張り番|ハーヴェル港|未"),
-                                    QStringLiteral("塩漬け魚の配達|ハーヴェル港|済"),
-                                    QStringLiteral("[白ジョブ]癒し手の誓い|ハーヴェル港|済")}));
     EXPECT_EQ(shownFlags(), "001110000");
     EXPECT_TRUE(action("actionEditUndo")->text().contains(u"以前の状態に戻す"));
     action("actionEditUndo")->trigger();

@@ -16,8 +16,7 @@ namespace kestrow::test {
 
 QByteArray read_file(const QString& path) {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return {};
-    return f.readAll();
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 void write_file(const QString& path, const QByteArray& bytes) {
@@ -25,7 +24,6 @@ void write_file(const QString& path, const QByteArray& bytes) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
     f.write(bytes);
 }
-
 
 std::shared_ptr<bool> when_modal(std::function<void(QDialog&)> act) {
     auto ran = std::make_shared<bool>(false);
@@ -86,8 +84,7 @@ bool activate(QWidget* window) {
     QSignalSpy focus(qApp, &QGuiApplication::focusWindowChanged);
     window->activateWindow();
     settle();
-    while (!window->isActiveWindow() && focus.wait(5000)) {
-    }
+    while (!window->isActiveWindow() && focus.wait(5000)) {}
     return window->isActiveWindow();
 }
 

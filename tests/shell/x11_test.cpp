@@ -6,13 +6,11 @@
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
-#include <QWindow>
 #include <climits>
 
 #include "desktop/key_locks.h"
@@ -29,23 +27,19 @@ protected:
     }
 };
 
-TEST_F(UnderX11, TheKeyPanesShowTheServersLocks) {
-    start();
-    const auto locks = platform_key_locks();
-    const auto caps = locks->isOn(LockKey::Caps);
-    ASSERT_TRUE(caps.has_value() && locks->isOn(LockKey::Num).has_value() && locks->isOn(LockKey::Scroll).has_value());
-    frame()->refreshIndicators();
-    EXPECT_EQ(frame()->statusBar()->findChild<QLabel*>(QStringLiteral("indicatorCaps"))->text(),
-              *caps ? QStringLiteral("CAP") : QString());
-}
-
-TEST_F(UnderX11, TheQuestDialogOpensWithinTheScreenAndReopensWhereItWasClosed) {
-    // Stored: a size far beyond the screen.
+// Stored at a size far beyond the screen, the quest dialog opens as large as
+// the screen and wholly on it; put back at the default rectangle, it reopens
+// there each time. The last time, keys work it: tick, Alt+N twice, tick,
+// Enter, from the tick that has the focus. The window gets the activation
+// back as the dialog closes, so that Ctrl+Z and Ctrl+Y undo and redo the last
+// tick.
+TEST_F(UnderX11, TheQuestDialogFitsTheScreenReopensWhereItWasClosedAndTakesTicksByKey) {
     profile().setValue("CDlgSize/width", INT_MAX);
     profile().setValue("CDlgSize/height", INT_MAX);
     start();
     choose(QStringLiteral("ハーヴェル港"));
-    questList()->setCurrentIndex(questList()->model()->index(1, 0));
+    selectRow(1);
+    const auto unticked = icon(1), cleared = icon(0);
     // The window inside its frame at each opening, and the outer rectangle kept at each close. (What the
     // frame is, Qt learns from the window manager a moment after the window is up.)
     QList<QRect> opened;
@@ -56,42 +50,24 @@ TEST_F(UnderX11, TheQuestDialogOpensWithinTheScreenAndReopensWhereItWasClosed) {
             ASSERT_TRUE(activate(&d));
             opened << d.geometry();
             screen = d.screen()->availableGeometry();
-            QTest::keyClick(&d, Qt::Key_Escape);
+            if (i < 3) return;  // left open: cancelled
+            // A button's mnemonic presses it and lets go a moment later: wait for the click.
+            QSignalSpy next(child<QPushButton>(d, "buttonNext"), &QAbstractButton::clicked);
+            for (const Qt::Key k : {Qt::Key_Space, Qt::Key_N, Qt::Key_N, Qt::Key_Space, Qt::Key_Return}) {
+                QTest::keyClick(QApplication::focusWidget(), k, k == Qt::Key_N ? Qt::AltModifier : Qt::NoModifier);
+                if (k == Qt::Key_N) {
+                    ASSERT_TRUE(next.wait());
+                }
+            }
         });
-        view()->OnChange();
+        QTest::keyClick(questList(), Qt::Key_Return);
+        settle();
         kept << view()->dialogGeometry();
         if (i == 0) view()->dialogGeometry() = {};
     }
-    // First as large as the screen and wholly on it; then at the default rectangle, each time the same.
     EXPECT_EQ(kept.takeFirst(), (DialogGeometry{screen.x(), screen.y(), screen.width(), screen.height()}));
-    opened.removeFirst();
     EXPECT_EQ(kept, (QList<DialogGeometry>(3, {184, 178, 644, 421})));
-    EXPECT_EQ(opened, QList<QRect>(3, opened.front()));
-}
-
-// Keys in the real dialog: tick, Alt+N twice, tick, Enter, from the tick that
-// has the focus. The window gets the activation back as the dialog closes, so
-// that Ctrl+Z and Ctrl+Y undo and redo the last tick.
-TEST_F(UnderX11, TicksMadeByKeyInTheDialogAreUndoneAndRedoneByKey) {
-    start();
-    choose(QStringLiteral("ハーヴェル港"));
-    selectRow(1);
-    const auto unticked = icon(1), cleared = icon(0);
-    const auto ran = when_modal([&](QDialog& d) {
-        ASSERT_TRUE(activate(&d));
-        EXPECT_EQ(QApplication::focusWidget(), child<QWidget>(d, "checkCleared"));
-        // A button's mnemonic presses it and lets go a moment later: wait for the click.
-        QSignalSpy next(child<QPushButton>(d, "buttonNext"), &QAbstractButton::clicked);
-        for (const Qt::Key k : {Qt::Key_Space, Qt::Key_N, Qt::Key_N, Qt::Key_Space, Qt::Key_Return}) {
-            QTest::keyClick(QApplication::focusWidget(), k, k == Qt::Key_N ? Qt::AltModifier : Qt::NoModifier);
-            if (k == Qt::Key_N) {
-                ASSERT_TRUE(next.wait());
-            }
-        }
-    });
-    QTest::keyClick(questList(), Qt::Key_Return);
-    settle();
-    ASSERT_TRUE(*ran);
+    EXPECT_EQ(opened.mid(1), QList<QRect>(3, opened.value(1)));
     EXPECT_EQ(std::pair(icon(1), icon(3)), std::pair(cleared, cleared));
     QTest::keyClick(questList(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(std::pair(icon(1), icon(3)), std::pair(cleared, unticked));
@@ -107,57 +83,50 @@ TEST_F(UnderX11, TicksMadeByKeyInTheDialogAreUndoneAndRedoneByKey) {
     EXPECT_EQ(header->sortIndicatorSection(), 0);
 }
 
-// Alt+F, R opens the restore dialog with the focus on the versions; Down and
-// Enter take the older one.
-TEST_F(UnderX11, TheRestoreDialogIsWorkedByKeyboard) {
+// The key panes show the server's locks. Alt+F, R opens the restore dialog
+// with the focus on the versions; Down and Enter take the older one. Ctrl+F,
+// half-width kana typed, Alt+L for the loose search, Enter: the quest spelt
+// in full-width katakana is found. Then a catalogue copied over Kestrow.txt
+// is offered in the status bar and F5 reads it.
+TEST_F(UnderX11, TheKeyPanesTheRestoreAndSearchDialogsByKeyAndACatalogueReplacedWhileOpen) {
     const QString history = dataPath("ClrList.history") + u'/';
     ASSERT_TRUE(QDir().mkpath(history));
     write_file(history + QStringLiteral("ClrList-20261208-101530.txt"), "11001\r\n");
     write_file(history + QStringLiteral("ClrList-20261209-083000.txt"), "11001\r\n11002\r\n");
     start();
+    const auto locks = platform_key_locks();
+    const auto caps = locks->isOn(LockKey::Caps);
+    ASSERT_TRUE(caps.has_value() && locks->isOn(LockKey::Num).has_value() && locks->isOn(LockKey::Scroll).has_value());
+    frame()->refreshIndicators();
+    EXPECT_EQ(frame()->statusBar()->findChild<QLabel*>(QStringLiteral("indicatorCaps"))->text(),
+              *caps ? QStringLiteral("CAP") : QString());
+
     QTest::keyClick(frame(), Qt::Key_F, Qt::AltModifier);
-    QWidget* menu = QApplication::activePopupWidget();
-    ASSERT_NE(menu, nullptr);
-    QString focused;
-    const auto ran = when_modal([&](QDialog& d) {
+    when_modal([&](QDialog& d) {
         ASSERT_TRUE(activate(&d));
         QWidget* list = QApplication::focusWidget();
-        focused = list->objectName();
+        EXPECT_EQ(list->objectName(), u"versionList");
         QTest::keyClick(list, Qt::Key_Down);
         QTest::keyClick(list, Qt::Key_Return);
     });
-    QTest::keyClick(menu, Qt::Key_R);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_R);
     settle();
-    ASSERT_TRUE(*ran);
-    EXPECT_EQ(focused, u"versionList");
     choose(QStringLiteral("クリア済み"));
     EXPECT_EQ(names(), QStringList{QStringLiteral("港の見張り番")});
-    EXPECT_TRUE(view()->document()->hasUnsavedChanges());
-}
 
-// Ctrl+F, half-width kana typed, Alt+L for the loose search, Enter: the
-// quest spelt in full-width katakana is found. Then a catalogue copied over
-// Kestrow.txt is offered in the status bar and F5 reads it.
-TEST_F(UnderX11, ALooseSearchByKeyboardAndACatalogueReplacedWhileOpen) {
-    start();
-    QString typed;
-    const auto ran = when_modal([&](QDialog& d) {
+    when_modal([&](QDialog& d) {
         ASSERT_TRUE(activate(&d));
         // Typed as an input method hands them over: keys that carry text.
         QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, QStringLiteral("ｾﾞﾘｰ"),
                             Qt::NoModifier);
         // A mnemonic clicks its box after showing it pressed for a moment.
-        QCheckBox* loose = child<QCheckBox>(d, "checkLooseSearch");
-        QSignalSpy toggled(loose, &QCheckBox::toggled);
+        QSignalSpy toggled(child<QCheckBox>(d, "checkLooseSearch"), &QCheckBox::toggled);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_L, Qt::AltModifier);
         toggled.wait(5000);
-        typed = child<QLineEdit>(d, "editFind")->text() + (loose->isChecked() ? "+" : "-");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     });
     QTest::keyClick(questList(), Qt::Key_F, Qt::ControlModifier);
     settle();
-    ASSERT_TRUE(*ran);
-    EXPECT_EQ(typed, QStringLiteral("ｾﾞﾘｰ+"));
     EXPECT_EQ(names(), QStringList{QStringLiteral("ゼリー職人の依頼")});
 
     QSignalSpy changed(view()->document(), &CKestrowDoc::catalogueChangedOnDisk);
@@ -180,7 +149,7 @@ TEST_F(UnderX11, ACharacterMadeByKeyboardShowsInTheOthersDialog) {
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_C);
     QWidget* submenu = QApplication::activePopupWidget();
     ASSERT_EQ(submenu->objectName(), u"menuCharacters");
-    const auto named = when_modal([](QDialog& d) {
+    when_modal([](QDialog& d) {
         ASSERT_TRUE(activate(&d));
         // keyClicks takes Latin-1 only: each character goes as the text of a key.
         for (const QChar c : QStringLiteral("ユウ"))
@@ -189,7 +158,6 @@ TEST_F(UnderX11, ACharacterMadeByKeyboardShowsInTheOthersDialog) {
     });
     QTest::keyClick(submenu, Qt::Key_N);
     settle();
-    ASSERT_TRUE(*named);
     ASSERT_EQ(frame()->windowTitle(), QStringLiteral("ケストロウ - ユウ"));
     setCleared(1, true);
     answers_ = {QMessageBox::Save};
