@@ -109,6 +109,7 @@ TEST_F(UnderX11, TheKeyPanesTheRestoreAndSearchDialogsByKeyAndACatalogueReplaced
         QTest::keyClick(list, Qt::Key_Down);
         QTest::keyClick(list, Qt::Key_Return);
     });
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr);  // else the key would go nowhere and QTest abort
     QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_R);
     settle();
     choose(QStringLiteral("クリア済み"));
