@@ -40,25 +40,23 @@ void apply(CatalogueData& state, const ClearStep& step, bool forward) {
     if (step.kept_before != step.kept_after) state.kept_keys = forward ? step.kept_after : step.kept_before;
 }
 
+// Undo and redo are one move in opposite directions: the last step of one
+// list is applied and becomes the last of the other.
+template <class From, class To>
+std::optional<ClearStep> move_last(From& from, To& to, CatalogueData& state, bool forward) {
+    if (from.empty()) return std::nullopt;
+    ClearStep step = std::move(from.back());
+    from.pop_back();
+    apply(state, step, forward);
+    to.push_back(step);
+    return step;
+}
+
 }  // namespace
 
-std::optional<ClearStep> ClearSteps::undo(CatalogueData& state) {
-    if (done_.empty()) return std::nullopt;
-    ClearStep step = std::move(done_.back());
-    done_.pop_back();
-    apply(state, step, false);
-    undone_.push_back(step);
-    return step;
-}
+std::optional<ClearStep> ClearSteps::undo(CatalogueData& state) { return move_last(done_, undone_, state, false); }
 
-std::optional<ClearStep> ClearSteps::redo(CatalogueData& state) {
-    if (undone_.empty()) return std::nullopt;
-    ClearStep step = std::move(undone_.back());
-    undone_.pop_back();
-    apply(state, step, true);
-    done_.push_back(step);
-    return step;
-}
+std::optional<ClearStep> ClearSteps::redo(CatalogueData& state) { return move_last(undone_, done_, state, true); }
 
 void ClearSteps::clear() {
     done_.clear();

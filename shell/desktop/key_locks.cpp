@@ -1,13 +1,7 @@
 #include "key_locks.h"
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "platform/windows_api.h"
 #elif defined(KESTROW_HAVE_X11)
 #include <QGuiApplication>
 #include <X11/XKBlib.h>

@@ -1,0 +1,12 @@
+#pragma once
+// <windows.h> as every Win32 unit of the program takes it: without the min
+// and max macros, which would break std::min and std::max, and without the
+// rarely used parts of the API.
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
