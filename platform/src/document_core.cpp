@@ -39,16 +39,14 @@ LoadReport DocumentCore::reload() {
     state_.hide_cleared = list.hide_cleared;
     state_.sort_column = list.sort_column;
     state_.sort_descending = list.sort_descending;
-    if (list.selected_entry < 0) {
-        state_.search_text = list.search_text;
-        state_.search_loose = list.search_loose;
-        select_entry(state_, -1);
-    } else if (code == category::search && !list.search_text.empty()) {
+    // A search result is found again in the new catalogue; any other list is
+    // chosen again by its category, keeping the text the search offers.
+    if (list.selected_entry >= 0 && code == category::search && !list.search_text.empty()) {
         search_quests(state_, list.search_text, list.search_loose);
     } else {
         state_.search_text = list.search_text;
         state_.search_loose = list.search_loose;
-        select_entry(state_, entry_of_code(state_, code));
+        select_entry(state_, list.selected_entry < 0 ? -1 : entry_of_code(state_, code));
     }
     return report;
 }
